@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "recording_elements.h"
+#include "resistor_reader.h"
+#include "texts.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+constexpr BandCode E = EMPTY_BAND;
+
+TEST(BandRegister, InitialiseLowersTheIndicationAndHidesEveryBandButLeavesTheLabels) {
+    RecordingElements window;
+    ResistorReader reader(window);
+    reader.Initialise();
+    EXPECT_EQ(window.calls, (Calls{"HideFlipped", "HideBand 0", "HideBand 1", "HideBand 2",
+                                   "HideBand 3", "HideBand 4"}));
+    EXPECT_EQ(reader.Count(), 0);
+    EXPECT_EQ(reader.Codes(), (std::array<BandCode, 5>{E, E, E, E, E}));
+}
+
+TEST(BandRegister, AppendSetsTheColourBeforeShowingTheNextPicture) {
+    ReaderFixture f;
+    f.Enter({2});
+    EXPECT_EQ(f.window.calls,
+              (Calls{"SwatchColour 2", "SetBandColour 0 " + std::to_string(TestSwatchColour(2)),
+                     "ShowBand 0"}));
+}
+
+TEST(BandRegister, GoldIsCarriedAsASystemColourReference) {
+    ReaderFixture f;
+    f.Enter({1, kGold});
+    EXPECT_EQ(f.window.bandColour[1], 0x80000018u);
+}
+
+TEST(BandRegister, AppendsFillSlotsInEntryOrder) {
+    struct Case {
+        std::vector<int> entered;
+        std::array<BandCode, 5> codes;
+    };
+    const Case cases[] = {
+        {{}, {E, E, E, E, E}},
+        {{7}, {7, E, E, E, E}},
+        {{10, 2, 0, 1}, {10, 2, 0, 1, E}},
+        {{3, 3, 3, 3, 3}, {3, 3, 3, 3, 3}},
+        {{11, 0, 9, 10, 5}, {11, 0, 9, 10, 5}},
+    };
+    for (const Case& c : cases) {
+        ReaderFixture f;
+        for (int code : c.entered) {
+            f.reader.Append(code);
+        }
+        EXPECT_EQ(f.reader.Codes(), c.codes);
+        EXPECT_EQ(f.reader.Count(), static_cast<int>(c.entered.size()));
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const bool filled = slot < static_cast<int>(c.entered.size());
+            EXPECT_EQ(f.window.bandVisible[slot], filled) << slot;
+            if (filled) {
+                EXPECT_EQ(f.window.bandColour[slot], TestSwatchColour(c.entered[slot]));
+            }
+        }
+    }
+}
+
+TEST(BandRegister, SixthBandOnlyShowsTheMessage) {
+    ReaderFixture f;
+    f.Enter({4, 4, 4, 4, 4});
+    f.window.calls.clear();
+    f.reader.Append(9);
+    EXPECT_EQ(f.window.calls, (Calls{std::string("Message ") + kSixthBandMessage}));
+    EXPECT_EQ(f.reader.Count(), 5);
+    EXPECT_EQ(f.reader.Codes(), (std::array<BandCode, 5>{4, 4, 4, 4, 4}));
+}
+
+TEST(BandRegister, CodesOutsideThePaletteAreIgnored) {
+    ReaderFixture f;
+    for (int code : {-1, 12, 20, 32767}) {
+        f.reader.Append(code);
+    }
+    EXPECT_TRUE(f.window.calls.empty());
+    EXPECT_EQ(f.reader.Count(), 0);
+}
+
+TEST(BandRegister, ResetClearsTextsBandsAndIndicationInThatOrder) {
+    ReaderFixture f;
+    f.reader.Reset();
+    EXPECT_EQ(f.window.calls,
+              (Calls{"Label2 ", "Label3 ", "HideBand 0", "HideBand 1", "HideBand 2", "HideBand 3",
+                     "HideBand 4", "HideFlipped"}));
+}
+
+TEST(BandRegister, AfterResetTheNextBandLandsInSlotZero) {
+    ReaderFixture f;
+    f.Enter({10, 2, 0, 1});
+    f.reader.Evaluate();
+    f.reader.Reset();
+    f.Enter({6});
+    EXPECT_EQ(f.reader.Codes(), (std::array<BandCode, 5>{6, E, E, E, E}));
+    EXPECT_TRUE(f.window.bandVisible[0]);
+    EXPECT_FALSE(f.window.bandVisible[1]);
+    EXPECT_EQ(f.window.bandColour[0], TestSwatchColour(6));
+    EXPECT_FALSE(f.window.flipped);
+    EXPECT_EQ(f.window.resistanceText, "");
+}
+
+TEST(BandRegister, AppendAfterAReadingLeavesTheReadingOnScreen) {
+    ReaderFixture f;
+    f.Enter({10, 2, 0, 1});
+    f.reader.Evaluate();
+    f.window.calls.clear();
+    f.Enter({5});
+    for (const std::string& call : f.window.calls) {
+        EXPECT_EQ(call.find("Label"), std::string::npos) << call;
+        EXPECT_EQ(call.find("Flipped"), std::string::npos) << call;
+    }
+    EXPECT_EQ(f.window.resistanceText, "1KΩ");
+    EXPECT_TRUE(f.window.flipped);
+    EXPECT_EQ(f.reader.Codes(), (std::array<BandCode, 5>{1, 0, 2, 10, 5}));
+}
+
+}  // namespace

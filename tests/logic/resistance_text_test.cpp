@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "number_text.h"
+#include "recording_elements.h"
+#include "resistor_reader.h"
+
+namespace {
+
+struct Case {
+    double stored;  // converted once to float, as evaluation stores it
+    const char* caption;
+};
+
+const Case kCaptions[] = {
+    {0, "0Ω"},
+    {0.00999999977648258, "0.01Ω"},
+    {0.469999998807907, "0.47Ω"},
+    {4.69999980926514, "4.7Ω"},
+    {47.5, "47.5Ω"},
+    {999.999938964844, "999.9999Ω"},
+    {1000, "1KΩ"},
+    {47000, "47KΩ"},
+    {999999.9375, "999.9999KΩ"},
+    {1000000, "1MΩ"},
+    {4700000, "4.7MΩ"},
+    {150000000, "150MΩ"},
+    {999999936, "999.999936MΩ"},
+    {1000000000, "1GΩ"},
+    {2700000000, "2.7GΩ"},
+    {4400000000, "4.4GΩ"},
+    {4700000256, "4.7GΩ"},
+    {8999999488, "9GΩ"},
+    {9900000256, "9.9GΩ"},
+    {12499999744, "12.5GΩ"},
+    {998999982080, "999GΩ"},
+    {1e10, "10GΩ"},
+    {4.69999994479053e-9, "4.7E-09Ω"},
+    {1.5e-20, "1.5E-20Ω"},
+    {1.0e-4, "0.0001Ω"},
+};
+
+TEST(ResistanceText, ScalesToTheUnitAndWritesNoFloatNoise) {
+    for (const Case& c : kCaptions) {
+        EXPECT_EQ(ResistanceCaption(static_cast<float>(c.stored)), c.caption) << c.stored;
+    }
+}
+
+TEST(ResistanceText, ShowResistanceWritesOnlyLabel2) {
+    ReaderFixture f;
+    f.reader.SetValueForTest(47.5f);
+    f.reader.ShowResistance();
+    EXPECT_EQ(f.window.calls, std::vector<std::string>{"Label2 47.5Ω"});
+}
+
+TEST(NumberText, RoundsToSignificantDigitsWithoutTrailingZeros) {
+    struct Row {
+        double value;
+        int digits;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0, 7, "0"},           {1, 15, "1"},           {0.5, 7, "0.5"},
+        {123456789, 7, "1.234568E+08"}, {1234567, 7, "1234567"}, {9999999.5, 7, "1E+07"},
+        {0.00012345, 7, "0.00012345"},  {0.000012345, 7, "1.2345E-05"},
+        {999.99999999, 15, "999.99999999"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(SignificantText(r.value, r.digits), r.text) << r.value;
+    }
+}
+
+TEST(NumberText, ShortestTextPlacesTheDecimalPointAnywhere) {
+    struct Row {
+        float value;
+        int shift;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0, -9, "0"},           {8999999488.0f, -9, "9"},     {1.221e12f, -9, "1221"},
+        {1.25e10f, -9, "12.5"}, {4.7e9f, -12, "0.0047"},      {123.0f, 0, "123"},
+        {1.5f, 3, "1500"},      {0.25f, 0, "0.25"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(ShortestText(r.value, r.shift), r.text) << r.value;
+    }
+}
+
+}  // namespace
