@@ -1,0 +1,99 @@
+#include "colour_box.h"
+
+#include "colours.h"
+#include "control_ids.h"
+#include "screen_cursor.h"
+#include "window_proc.h"
+
+void ColourBox::Register(HINSTANCE instance) {
+    WNDCLASSEXW wc{sizeof wc};
+    // CS_DBLCLKS turns the second press of a double-click into WM_LBUTTONDBLCLK, which is
+    // not a click.
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = WindowProcOf<ColourBox>;
+    wc.hInstance = instance;
+    wc.lpszClassName = kColourBoxClass;
+    RegisterClassExW(&wc);
+}
+
+void ColourBox::Create(const Params& params) {
+    rect = params.rect;
+    cursor = params.cursor;
+    onClick = params.onClick;
+    const DWORD visible = params.visible ? WS_VISIBLE : 0;
+    CreateWindowExW(WS_EX_CLIENTEDGE, kColourBoxClass, L"", WS_CHILD | visible, 0, 0, 0, 0,
+                    params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                    GetModuleHandleW(nullptr), this);
+    SetColour(params.colour);
+}
+
+void ColourBox::Place(UINT dpi) {
+    PlaceWindow(hwnd, rect, dpi);
+}
+
+// The value is kept as given; a system colour is looked up at each paint.
+void ColourBox::SetColour(ColourValue value) {
+    colour = value;
+    ownBrush = (value & kSystemColourFlag) != 0 ? Brush() : Brush(CreateSolidBrush(value));
+    // The window text names the colour, so screen readers can tell the bands.
+    SetWindowTextW(hwnd, ColourName(value));
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void ColourBox::Show(bool visible) {
+    ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ColourBox::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HBRUSH brush = ownBrush.Get() != nullptr
+                       ? ownBrush.Get()
+                       : GetSysColorBrush(static_cast<int>(colour & 0xFF));
+    FillRect(dc, &client, brush);
+}
+
+LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PaintScope paint(hwnd);
+            Paint(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && cursor != nullptr) {
+                if (!ApplyScreenCursor()) {
+                    SetCursor(cursor);
+                }
+                return TRUE;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+            pressed = true;
+            SetCapture(hwnd);
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool wasPressed = pressed;
+            pressed = false;
+            if (GetCapture() == hwnd) {
+                ReleaseCapture();
+            }
+            RECT client;
+            GetClientRect(hwnd, &client);
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (wasPressed && PtInRect(&client, at) && onClick) {
+                onClick();
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            pressed = false;
+            return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

@@ -1,0 +1,49 @@
+#include "fonts.h"
+
+#include <cwchar>
+
+namespace {
+
+int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(const wchar_t* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = GB2312_CHARSET;
+    wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// Where the face is missing, one that has the glyphs stands in; failing all, the font
+// mapper picks by character set.
+const wchar_t* AvailableFace(const wchar_t* face) {
+    static const wchar_t* const kStandIns[] = {L"NSimSun", L"Microsoft YaHei", L"SimHei",
+                                               L"KaiTi"};
+    if (FaceInstalled(face)) {
+        return face;
+    }
+    for (const wchar_t* standIn : kStandIns) {
+        if (FaceInstalled(standIn)) {
+            return standIn;
+        }
+    }
+    return L"";
+}
+
+}  // namespace
+
+Font CreateChineseFont(const wchar_t* face, int hundredthsOfPoint, bool bold, UINT dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 7200);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = GB2312_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    wcsncpy(font.lfFaceName, AvailableFace(face), LF_FACESIZE - 1);
+    return Font(CreateFontIndirectW(&font));
+}

@@ -1,0 +1,115 @@
+#include "frame_box.h"
+
+#include <string>
+
+#include "colours.h"
+#include "control_ids.h"
+#include "gdi.h"
+#include "label.h"
+#include "window_proc.h"
+
+namespace {
+
+constexpr int kCaptionIndentTw = 120;
+constexpr int kCaptionPaddingTw = 30;
+
+}  // namespace
+
+void FrameBox::Register(HINSTANCE instance) {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.lpfnWndProc = WindowProcOf<FrameBox>;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFrameClass;
+    RegisterClassExW(&wc);
+}
+
+void FrameBox::Create(const Params& params) {
+    rect = params.rect;
+    captionColour = params.captionColour;
+    // WS_EX_CONTROLPARENT lets Tab reach the buttons inside.
+    CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, params.caption,
+                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                    params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                    GetModuleHandleW(nullptr), this);
+}
+
+void FrameBox::Place(UINT newDpi, HFONT newFont) {
+    dpi = newDpi;
+    font = newFont;
+    PlaceWindow(hwnd, rect, dpi);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void FrameBox::SetPicture(HICON icon, const Twips& where) {
+    picture = icon;
+    pictureRect = where;
+}
+
+void FrameBox::ShowPicture(bool visible) {
+    if (visible == pictureVisible) {
+        return;
+    }
+    pictureVisible = visible;
+    const RECT r = ToPixels(pictureRect, dpi);
+    InvalidateRect(hwnd, &r, TRUE);
+}
+
+// The themed group box draws its caption in the theme's colour, so the frame draws its own
+// etched border and a caption in the colour it was given.
+void FrameBox::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    ScopedSelect selectFont(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+
+    RECT border = client;
+    border.top = metrics.tmHeight / 2;
+    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+
+    wchar_t caption[64];
+    const int length = GetWindowTextW(hwnd, caption, static_cast<int>(std::size(caption)));
+    if (length > 0) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, caption, length, &extent);
+        const int padding = TwipsToPixels(kCaptionPaddingTw, dpi);
+        const int left = TwipsToPixels(kCaptionIndentTw, dpi);
+        RECT box{left - padding, 0, left + extent.cx + padding, metrics.tmHeight};
+        FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ResolveColour(captionColour));
+        TextOutW(dc, left, 0, caption, length);
+    }
+    if (pictureVisible && picture != nullptr) {
+        const RECT r = ToPixels(pictureRect, dpi);
+        DrawIconEx(dc, r.left, r.top, picture, r.right - r.left, r.bottom - r.top, 0, nullptr,
+                   DI_NORMAL);
+    }
+}
+
+LRESULT FrameBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PaintScope paint(hwnd);
+            Paint(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            if (Label* label = Label::FromWindow(reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(label->Colours(reinterpret_cast<HDC>(wParam)));
+            }
+            break;
+        case WM_COMMAND:
+            // Buttons report to the frame they sit in; the main window handles them.
+            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+        case WM_SETTEXT:
+            InvalidateRect(hwnd, nullptr, TRUE);
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

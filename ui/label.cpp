@@ -1,0 +1,67 @@
+#include "label.h"
+
+void Label::Create(const Params& params) {
+    rect = params.rect;
+    textColour = params.textColour;
+    background = params.background;
+    fitsText = params.fitsText;
+    if ((background & kSystemColourFlag) == 0) {
+        ownBrush = Brush(CreateSolidBrush(background));
+    }
+    const DWORD visible = params.visible ? WS_VISIBLE : 0;
+    hwnd = CreateWindowExW(0, L"STATIC", params.text,
+                           WS_CHILD | visible | SS_NOPREFIX | params.style, 0, 0, 0, 0,
+                           params.parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                           GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Label* Label::FromWindow(HWND hwnd) {
+    wchar_t className[16];
+    if (GetClassNameW(hwnd, className, 16) == 0 || lstrcmpiW(className, L"STATIC") != 0) {
+        return nullptr;
+    }
+    return reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void Label::Place(UINT dpi, HFONT newFont) {
+    font = newFont;
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    PlaceWindow(hwnd, rect, dpi);
+    if (fitsText) {
+        FitText();
+    }
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Label::SetText(const std::wstring& text) {
+    SetWindowTextW(hwnd, text.c_str());
+    if (fitsText) {
+        FitText();
+    }
+}
+
+void Label::Show(bool visible) {
+    ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// One line, never wrapped: whatever runs past the container's edge is cut off there.
+void Label::FitText() {
+    wchar_t text[256];
+    const int length = GetWindowTextW(hwnd, text, 256);
+    WindowDc screen(hwnd);
+    ScopedSelect selectFont(screen.Dc(), font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.Dc(), text, length, &extent);
+    SetWindowPos(hwnd, nullptr, 0, 0, extent.cx, extent.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+HBRUSH Label::Colours(HDC dc) const {
+    SetTextColor(dc, ResolveColour(textColour));
+    SetBkColor(dc, ResolveColour(background));
+    return ownBrush.Get() != nullptr ? ownBrush.Get()
+                                     : GetSysColorBrush(static_cast<int>(background & 0xFF));
+}

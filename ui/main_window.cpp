@@ -1,0 +1,306 @@
+#include "main_window.h"
+
+#include "control_ids.h"
+#include "fonts.h"
+#include "resource_ids.h"
+#include "screen_cursor.h"
+#include "text.h"
+#include "texts.h"
+#include "window_proc.h"
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr wchar_t kCaption[] = L"Korvalo 1.0  \u3000\u3000\u3000编程：Korvalo 项目组";
+
+// The layout, in twips from the top-left corner of each control's container.
+constexpr int kClientWidthTw = 8295;
+constexpr int kClientHeightTw = 5235;
+constexpr Twips kFrame1Tw{360, 120, 7575, 1935};
+constexpr Twips kLabel1Tw{240, 1320, 7275, 360};
+constexpr Twips kFrame2Tw{360, 2160, 7575, 1935};
+constexpr Twips kFrame3Tw{240, 240, 3135, 1455};
+constexpr Twips kImage1Tw{3360, 360, 960, 960};
+constexpr Twips kLabel4Tw{3480, 1200, 735, 255};
+constexpr Twips kFrame4Tw{4320, 240, 3015, 1455};
+constexpr Twips kLabel2Tw{240, 360, 0, 0};
+constexpr Twips kLabel3Tw{240, 960, 0, 0};
+constexpr Twips kFrame5Tw{360, 4200, 7575, 855};
+constexpr Twips kCommand1Tw{1200, 240, 1575, 495};
+constexpr Twips kCommand2Tw{4560, 240, 1575, 495};
+
+constexpr Twips SwatchTw(int code) {
+    return {240 + 600 * code, 360, 495, 855};
+}
+constexpr Twips BandTw(int slot) {
+    return {480 + 480 * slot, 360, 255, 855};
+}
+
+constexpr ColourValue kHighlight = kSystemColourFlag | COLOR_HIGHLIGHT;
+constexpr ColourValue kNavy = 0x00800000;
+constexpr ColourValue kRed = 0x000000FF;
+constexpr ColourValue kBlue = 0x00FF0000;
+
+HWND CreateButton(HWND parent, int id, const wchar_t* caption) {
+    return CreateWindowExW(0, L"BUTTON", caption,
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+void MainWindow::Register(HINSTANCE instance) {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.lpfnWndProc = WindowProcOf<MainWindow>;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PORTRAIT));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainWindowClass;
+    RegisterClassExW(&wc);
+    FrameBox::Register(instance);
+    ColourBox::Register(instance);
+    StartupCard::Register(instance);
+}
+
+MainWindow::MainWindow(HINSTANCE instance)
+    : instance(instance), hand(LoadCursorW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND))) {
+    // The card may be the last window open: the program ends when it closes.
+    card.onClosed = [this] {
+        if (hwnd == nullptr) {
+            PostQuitMessage(0);
+        }
+    };
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd != nullptr) {
+        DestroyWindow(hwnd);
+    }
+}
+
+HWND MainWindow::Create() {
+    CreateWindowExW(0, kMainWindowClass, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                    nullptr, nullptr, instance, this);
+    return hwnd;
+}
+
+// Controls are created in tab order within each container; z-order is tab order.
+void MainWindow::CreateControls() {
+    Frame1.Create({hwnd, kIdFrame1, kFrame1Tw, L"选择区", kHighlight});
+    Label1.Create({.parent = Frame1.hwnd,
+                   .id = kIdLabel1,
+                   .rect = kLabel1Tw,
+                   .text = L"黑 棕  红 橙 黄 绿 蓝 紫 灰  白 金 银"});
+    for (int code = 0; code < kColourCount; ++code) {
+        Picture1[code].Create({Frame1.hwnd, kIdPicture1 + code, SwatchTw(code),
+                               kPalette[code].value, hand, true,
+                               [this, code] { Picture1_Click(code); }});
+    }
+
+    Frame2.Create({hwnd, kIdFrame2, kFrame2Tw, L"结果区", kHighlight});
+    Frame3.Create({Frame2.hwnd, kIdFrame3, kFrame3Tw, L"您选择的色环顺序", kNavy});
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        Picture2[slot].Create({Frame3.hwnd, kIdPicture2 + slot, BandTw(slot), kButtonFace,
+                               nullptr, false, nullptr});
+    }
+    Frame4.Create({Frame2.hwnd, kIdFrame4, kFrame4Tw, L"对应的阻值", kHighlight});
+    Label2.Create({.parent = Frame4.hwnd,
+                   .id = kIdLabel2,
+                   .rect = kLabel2Tw,
+                   .text = L"",
+                   .textColour = kBlue,
+                   .fitsText = true});
+    Label3.Create(
+        {.parent = Frame4.hwnd, .id = kIdLabel3, .rect = kLabel3Tw, .text = L"", .fitsText = true});
+    Label4.Create({.parent = Frame2.hwnd,
+                   .id = kIdLabel4,
+                   .rect = kLabel4Tw,
+                   .text = L"自动翻转",
+                   .textColour = kRed,
+                   .visible = false});
+
+    Frame5.Create({hwnd, kIdFrame5, kFrame5Tw, L"控制区", kHighlight});
+    Command2 = CreateButton(Frame5.hwnd, kIdCommand2, L"现在读阻值");
+    Command1 = CreateButton(Frame5.hwnd, kIdCommand1, L"重来");
+}
+
+MainWindow::Fonts MainWindow::CreateFonts() const {
+    return {CreateChineseFont(kSongTi, 900, false, dpi),
+            CreateChineseFont(kSongTi, 1800, true, dpi),
+            CreateChineseFont(kSongTi, 2625, true, dpi),
+            CreateChineseFont(kSongTi, 1200, false, dpi)};
+}
+
+void MainWindow::LayOut() {
+    for (FrameBox* frame : {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5}) {
+        frame->Place(dpi, fonts.standard.Get());
+    }
+    Label1.Place(dpi, fonts.palette.Get());
+    Label2.Place(dpi, fonts.resistance.Get());
+    Label3.Place(dpi, fonts.text.Get());
+    Label4.Place(dpi, fonts.standard.Get());
+    for (ColourBox& box : Picture1) {
+        box.Place(dpi);
+    }
+    for (ColourBox& box : Picture2) {
+        box.Place(dpi);
+    }
+    for (auto [button, rect] : {std::pair{Command1, kCommand1Tw}, {Command2, kCommand2Tw}}) {
+        PlaceWindow(button, rect, dpi);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.text.Get()), TRUE);
+    }
+    // The arrows come in several sizes; the nearest one is drawn for this DPI.
+    const int arrowsSize = TwipsToPixels(kImage1Tw.width, dpi);
+    arrows = Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ARROWS), IMAGE_ICON,
+                                                arrowsSize, arrowsSize, 0)));
+    Frame2.SetPicture(arrows.Get(), kImage1Tw);
+}
+
+// The new fonts are in place before the old ones are freed with `newFonts`.
+void MainWindow::ApplyDpi(UINT newDpi, const RECT* suggested) {
+    dpi = newDpi;
+    Fonts newFonts = CreateFonts();
+    std::swap(fonts, newFonts);
+    LayOut();
+    if (suggested != nullptr) {
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const RECT frame =
+            WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
+                                TwipsToPixels(kClientHeightTw, dpi), kStyle, 0, dpi);
+        SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::Form_Load() {
+    SetScreenCursor(ScreenCursor::Hourglass);
+    card.Show(instance);
+    SetWindowPos(card.hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    reader.Initialise();
+}
+
+// Runs when the main window takes over from the start-up card, not when the user comes back
+// from another program or a message box closes.
+void MainWindow::Form_Activate() {
+    SetTimer(hwnd, kIdTimer1, 1000, nullptr);
+}
+
+void MainWindow::Timer1_Timer() {
+    KillTimer(hwnd, kIdTimer1);
+    card.Close();
+    SetScreenCursor(ScreenCursor::Default);
+}
+
+void MainWindow::Picture1_Click(int code) {
+    reader.Append(code);
+}
+
+void MainWindow::Command1_Click() {
+    reader.Reset();
+}
+
+void MainWindow::Command2_Click() {
+    reader.Evaluate();
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            // No DPI change arrives for the DPI a window is created at.
+            dpi = DpiOfWindow(hwnd);
+            CreateControls();
+            ApplyDpi(dpi, nullptr);
+            CenterOnWorkArea(hwnd);
+            SetFocus(Command2);
+            return 0;
+        case WM_DPICHANGED:
+            ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) {
+                if (LOWORD(wParam) == kIdCommand1) {
+                    Command1_Click();
+                } else if (LOWORD(wParam) == kIdCommand2) {
+                    Command2_Click();
+                }
+            }
+            return 0;
+        case DM_GETDEFID: {
+            // Enter presses the focused button, as in a dialog.
+            HWND focus = GetFocus();
+            if (focus == Command1 || focus == Command2) {
+                return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+            }
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                focusBeforeDeactivation = IsChild(hwnd, focus) ? focus : nullptr;
+            } else if (HIWORD(wParam) == 0) {
+                SetFocus(focusBeforeDeactivation != nullptr ? focusBeforeDeactivation : Command2);
+                const bool fromCard = card.TakeActivation();
+                if (!everActivated || fromCard) {
+                    everActivated = true;
+                    Form_Activate();
+                }
+            }
+            return 0;
+        case WM_TIMER:
+            if (wParam == kIdTimer1) {
+                Timer1_Timer();
+            }
+            return 0;
+        case WM_SETCURSOR:
+            if (ApplyScreenCursor()) {
+                return TRUE;
+            }
+            break;
+        case WM_DESTROY:
+            KillTimer(hwnd, kIdTimer1);
+            // The program lives on while the start-up card is still up.
+            if (!card.IsOpen()) {
+                PostQuitMessage(0);
+            }
+            return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+ColourValue MainWindow::SwatchColour(int code) {
+    return Picture1.at(code).Colour();
+}
+
+void MainWindow::SetBandColour(int slot, ColourValue colour) {
+    Picture2.at(slot).SetColour(colour);
+}
+
+void MainWindow::ShowBand(int slot, bool visible) {
+    Picture2.at(slot).Show(visible);
+}
+
+void MainWindow::SetResistanceText(std::string_view text) {
+    Label2.SetText(Widen(text));
+}
+
+void MainWindow::SetToleranceText(std::string_view text) {
+    Label3.SetText(Widen(text));
+}
+
+void MainWindow::ShowFlipped(bool visible) {
+    Frame2.ShowPicture(visible);
+    Label4.Show(visible);
+}
+
+void MainWindow::ShowMessage(std::string_view text) {
+    MessageBoxW(hwnd, Widen(text).c_str(), Widen(kMessageTitle).c_str(), MB_OK);
+}

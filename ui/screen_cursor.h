@@ -1,0 +1,10 @@
+#pragma once
+
+// One cursor for all of the program's windows that, while set, overrides the cursors of the
+// single controls: the hourglass during start-up.
+enum class ScreenCursor { Default = 0, Hourglass = 11 };
+
+void SetScreenCursor(ScreenCursor cursor);
+ScreenCursor CurrentScreenCursor();
+// For WM_SETCURSOR: sets the override and says so, or leaves the cursor to the window.
+bool ApplyScreenCursor();

@@ -1,0 +1,190 @@
+#include "startup_card.h"
+
+#include <iterator>
+
+#include "control_ids.h"
+#include "dpi.h"
+#include "fonts.h"
+#include "resource_ids.h"
+#include "screen_cursor.h"
+#include "window_proc.h"
+
+namespace {
+
+constexpr ColourValue kGreen = 0x0000FF00;
+constexpr COLORREF kPink = RGB(255, 128, 128);
+constexpr COLORREF kPaleYellow = RGB(255, 255, 192);
+
+constexpr int kClientWidthTw = 4680;
+constexpr int kClientHeightTw = 2535;
+constexpr Twips kImage1Tw{120, 240, 1440, 1440};
+constexpr Twips kLabel1Tw{1620, 360, 2775, 315};
+constexpr Twips kLabel2Tw{2520, 1080, 735, 315};
+constexpr Twips kLabel3Tw{1800, 1560, 2295, 600};
+constexpr Twips kLabel4Tw{600, 1800, 495, 240};
+
+struct Line {
+    POINT fromTw, toTw;
+    COLORREF colour;
+    int widthPx;
+};
+
+// Two frames of lines, open at the top-left corner where the portrait stands.
+constexpr Line kLines[] = {
+    {{960, 120}, {4560, 120}, kPink, 3},        {{4560, 120}, {4560, 2400}, kPink, 3},
+    {{4560, 2400}, {120, 2400}, kPink, 3},      {{120, 2400}, {120, 960}, kPink, 3},
+    {{1200, 240}, {4440, 240}, kPaleYellow, 2}, {{4440, 240}, {4440, 2280}, kPaleYellow, 2},
+    {{4440, 2280}, {240, 2280}, kPaleYellow, 2}, {{240, 2280}, {240, 1200}, kPaleYellow, 2},
+};
+
+constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
+// No taskbar button of its own: the card belongs with the main window's.
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+
+}  // namespace
+
+void StartupCard::Register(HINSTANCE instance) {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.lpfnWndProc = WindowProcOf<StartupCard>;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kCardWindowClass;
+    RegisterClassExW(&wc);
+}
+
+StartupCard::~StartupCard() {
+    Close();
+}
+
+// Shown once per run, modeless and without an owner, and drawn completely before the
+// main window's load goes on.
+void StartupCard::Show(HINSTANCE instance) {
+    if (shown) {
+        return;
+    }
+    shown = true;
+    green = Brush(CreateSolidBrush(kGreen));
+    CreateWindowExW(kExStyle, kCardWindowClass, L"Form2", kStyle, 0, 0, 0, 0, nullptr, nullptr,
+                    instance, this);
+    if (hwnd == nullptr) {
+        return;
+    }
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+}
+
+void StartupCard::Close() {
+    if (hwnd != nullptr) {
+        DestroyWindow(hwnd);
+    }
+}
+
+bool StartupCard::TakeActivation() {
+    return std::exchange(wasActive, false);
+}
+
+void StartupCard::ApplyDpi(UINT newDpi) {
+    dpi = newDpi;
+    Font newTitle = CreateChineseFont(kLiShu, 1575, true, dpi);
+    Font newText = CreateChineseFont(kSongTi, 1200, false, dpi);
+    std::swap(titleFont, newTitle);
+    std::swap(textFont, newText);
+    Label1.Place(dpi, titleFont.Get());
+    Label2.Place(dpi, titleFont.Get());
+    Label3.Place(dpi, textFont.Get());
+    Label4.Place(dpi, textFont.Get());
+    const int portraitSize = TwipsToPixels(kImage1Tw.width, dpi);
+    portrait = Icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                  MAKEINTRESOURCEW(IDI_PORTRAIT), IMAGE_ICON,
+                                                  portraitSize, portraitSize, 0)));
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+bool StartupCard::OnSurface(POINT at) const {
+    const RECT box = ToPixels(kImage1Tw, dpi);
+    return !PtInRect(&box, at);
+}
+
+void StartupCard::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, green.Get());
+    for (const Line& line : kLines) {
+        Pen pen(CreatePen(PS_SOLID, ScaleFrom96(line.widthPx, dpi), line.colour));
+        ScopedSelect selectPen(dc, pen.Get());
+        MoveToEx(dc, TwipsToPixels(line.fromTw.x, dpi), TwipsToPixels(line.fromTw.y, dpi),
+                 nullptr);
+        LineTo(dc, TwipsToPixels(line.toTw.x, dpi), TwipsToPixels(line.toTw.y, dpi));
+    }
+    const RECT box = ToPixels(kImage1Tw, dpi);
+    DrawIconEx(dc, box.left, box.top, portrait.Get(), box.right - box.left, box.bottom - box.top,
+               0, nullptr, DI_NORMAL);
+}
+
+LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: {
+            // The texts take clicks (SS_NOTIFY), so a click on them does not close the card.
+            const DWORD style = SS_CENTER | SS_NOTIFY;
+            Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style});
+            Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style});
+            Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw,
+                           L"Korvalo 项目组\r\n反馈：项目议题区", 0, kGreen, style});
+            Label4.Create({hwnd, kIdCardLabel4, kLabel4Tw, L"2007", 0, kGreen, style});
+            ApplyDpi(DpiOfWindow(hwnd));
+            const RECT frame =
+                WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
+                                    TwipsToPixels(kClientHeightTw, dpi), kStyle, kExStyle, dpi);
+            SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            CenterOnWorkArea(hwnd);
+            return 0;
+        }
+        case WM_DPICHANGED: {
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            ApplyDpi(LOWORD(wParam));
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_PAINT: {
+            PaintScope paint(hwnd);
+            Paint(paint.Dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_CTLCOLORSTATIC:
+            if (Label* label = Label::FromWindow(reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(label->Colours(reinterpret_cast<HDC>(wParam)));
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                wasActive = true;
+            }
+            break;
+        case WM_LBUTTONUP: {
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (OnSurface(at)) {
+                Close();
+            }
+            return 0;
+        }
+        case WM_SETCURSOR:
+            if (ApplyScreenCursor()) {
+                return TRUE;
+            }
+            break;
+        case WM_DESTROY:
+            if (onClosed) {
+                onClosed();
+            }
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
