@@ -6,12 +6,13 @@ reviewed as text and rendered at any size. Run it after changing a drawing:
 
     python3 resources/draw_pictures.py
 
-It writes arrows.ico (64, 96 and 128 px, 24-bit with mask), hand.cur (32 x 32, 16 colours, hot
+It writes arrows.ico (64 px 24-bit with mask, and 96 and 128 px as PNG for high DPI), hand.cur (32 x 32, 16 colours, hot
 spot at 12, 1) and portrait.ico (96 x 96, two colours with mask) beside itself.
 """
 import math
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -183,6 +184,18 @@ def dib(rows, bpp, palette):
     return header + pal + bytes(pixels) + mask_bits(rows)
 
 
+def png(rows):
+    """A 32-bit RGBA PNG; transparent where the picture has no colour."""
+    size = len(rows)
+    raw = b''.join(b'\0' + b''.join(bytes((*c, 255)) if c else b'\0\0\0\0' for c in row) for row in rows)
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
 def icon_file(images, kind=1, hotspot=(0, 0)):
     """images: list of (size, bpp, colour count, dib bytes)."""
     out = struct.pack('<HHH', 0, kind, len(images))
@@ -200,7 +213,10 @@ VGA16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 
 
 
 def main():
-    images = [(s, 24, 0, dib(render(arrows, s, 64, 3), 24, [])) for s in (64, 96, 128)]
+    # 64 px is the picture itself, 24-bit with mask; the larger sizes for high DPI are stored
+    # PNG-compressed, which Windows reads since Vista, to keep the exe small.
+    images = [(64, 24, 0, dib(render(arrows, 64, 64, 3), 24, []))]
+    images += [(s, 32, 0, png(render(arrows, s, 64, 3))) for s in (96, 128)]
     with open(os.path.join(HERE, 'arrows.ico'), 'wb') as f:
         f.write(icon_file(images))
 

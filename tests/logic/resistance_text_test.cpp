@@ -85,4 +85,18 @@ TEST(NumberText, ShortestTextPlacesTheDecimalPointAnywhere) {
     }
 }
 
+TEST(NumberText, RoundsTiesToEvenAndCarries) {
+    const struct {
+        double value;
+        int digits;
+        const char* text;
+    } rows[] = {
+        {12345675, 7, "1.234568E+07"}, {12345665, 7, "1.234566E+07"}, {9999999.5, 7, "1E+07"},
+        {0.999999951, 7, "1"},         {47.5, 7, "47.5"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(SignificantText(r.value, r.digits), r.text) << r.value;
+    }
+}
+
 }  // namespace

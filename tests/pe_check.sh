@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Fails when the exe stops being a small, hardened, self-contained Windows 7+ program.
+# Usage: pe_check.sh EXE i686|x86_64
+set -euo pipefail
+exe=$1 arch=$2
+objdump=$arch-w64-mingw32-objdump
+headers=$("$objdump" -p "$exe")
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+expected_format=$([ "$arch" = i686 ] && echo pei-i386 || echo pei-x86-64)
+grep -q "file format $expected_format" <<<"$headers" || fail "not $expected_format"
+
+major=$(awk '/MajorSubsystemVersion/ {print $2}' <<<"$headers")
+minor=$(awk '/MinorSubsystemVersion/ {print $2}' <<<"$headers")
+# Windows 7 is 6.1: it refuses a subsystem version above that.
+if [ "$major" -gt 6 ] || { [ "$major" -eq 6 ] && [ "$minor" -gt 1 ]; }; then
+    fail "subsystem version $major.$minor is too new for Windows 7"
+fi
+grep -q 'Windows GUI' <<<"$headers" || fail "not a GUI subsystem exe"
+
+flags=(DYNAMIC_BASE NX_COMPAT)
+[ "$arch" = x86_64 ] && flags+=(HIGH_ENTROPY_VA)
+for flag in "${flags[@]}"; do
+    grep -q "^[[:space:]]*$flag\$" <<<"$headers" || fail "$flag is not set"
+done
+
+# Only DLLs that every Windows 7 to 11 install has; no runtime DLLs beside the exe.
+allowed='^(kernel32|user32|gdi32|comctl32|msvcrt)\.dll$'
+while read -r dll; do
+    lower=$(tr '[:upper:]' '[:lower:]' <<<"$dll")
+    [[ $lower =~ $allowed ]] || fail "imports $dll"
+done < <(awk '/DLL Name:/ {print $3}' <<<"$headers")
+
+size=$(stat -c %s "$exe")
+[ "$size" -le $((512 * 1024)) ] || fail "size $size bytes is over 512 KB"
+
+grep -q SetDefaultDllDirectories "$exe" || fail "SetDefaultDllDirectories is never looked up"
+
+imports=$(awk '/DLL Name:/ {printf "%s ", $3}' <<<"$headers")
+echo "$exe: $expected_format, subsystem $major.$minor, $size bytes, imports: $imports"
+[ "$failed" -eq 0 ] && echo "PE checks passed"
+exit "$failed"
