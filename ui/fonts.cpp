@@ -20,9 +20,7 @@ bool FaceInstalled(const wchar_t* face) {
     return found;
 }
 
-// Where the face is missing, one that has the glyphs stands in; failing all, the font
-// mapper picks by character set.
-const wchar_t* AvailableFace(const wchar_t* face) {
+const wchar_t* FindAvailableFace(const wchar_t* face) {
     static const wchar_t* const kStandIns[] = {L"NSimSun", L"Microsoft YaHei", L"SimHei",
                                                L"KaiTi"};
     if (FaceInstalled(face)) {
@@ -36,9 +34,18 @@ const wchar_t* AvailableFace(const wchar_t* face) {
     return L"";
 }
 
+// Where the face is missing, one that has the glyphs stands in; failing all, the font
+// mapper picks by character set. Enumerating fonts is slow, and the installed faces do not
+// change while the program runs, so each face is looked up once.
+const wchar_t* AvailableFace(Face face) {
+    static const wchar_t* const songTi = FindAvailableFace(L"SimSun");
+    static const wchar_t* const liShu = FindAvailableFace(L"LiSu");
+    return face == Face::SongTi ? songTi : liShu;
+}
+
 }  // namespace
 
-Font CreateChineseFont(const wchar_t* face, int hundredthsOfPoint, bool bold, UINT dpi) {
+Font CreateChineseFont(Face face, int hundredthsOfPoint, bool bold, UINT dpi) {
     LOGFONTW font{};
     font.lfHeight = -MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 7200);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;

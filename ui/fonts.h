@@ -2,7 +2,6 @@
 
 #include "gdi.h"
 
-inline constexpr wchar_t kSongTi[] = L"SimSun";  // 宋体
-inline constexpr wchar_t kLiShu[] = L"LiSu";     // 隶书
+enum class Face { SongTi, LiShu };  // 宋体 "SimSun", 隶书 "LiSu"
 
-Font CreateChineseFont(const wchar_t* face, int hundredthsOfPoint, bool bold, UINT dpi);
+Font CreateChineseFont(Face face, int hundredthsOfPoint, bool bold, UINT dpi);

@@ -127,10 +127,10 @@ void MainWindow::CreateControls() {
 }
 
 MainWindow::Fonts MainWindow::CreateFonts() const {
-    return {CreateChineseFont(kSongTi, 900, false, dpi),
-            CreateChineseFont(kSongTi, 1800, true, dpi),
-            CreateChineseFont(kSongTi, 2625, true, dpi),
-            CreateChineseFont(kSongTi, 1200, false, dpi)};
+    return {CreateChineseFont(Face::SongTi, 900, false, dpi),
+            CreateChineseFont(Face::SongTi, 1800, true, dpi),
+            CreateChineseFont(Face::SongTi, 2625, true, dpi),
+            CreateChineseFont(Face::SongTi, 1200, false, dpi)};
 }
 
 void MainWindow::LayOut() {

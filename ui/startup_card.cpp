@@ -85,8 +85,8 @@ bool StartupCard::TakeActivation() {
 
 void StartupCard::ApplyDpi(UINT newDpi) {
     dpi = newDpi;
-    Font newTitle = CreateChineseFont(kLiShu, 1575, true, dpi);
-    Font newText = CreateChineseFont(kSongTi, 1200, false, dpi);
+    Font newTitle = CreateChineseFont(Face::LiShu, 1575, true, dpi);
+    Font newText = CreateChineseFont(Face::SongTi, 1200, false, dpi);
     std::swap(titleFont, newTitle);
     std::swap(textFont, newText);
     Label1.Place(dpi, titleFont.Get());

@@ -1,0 +1,316 @@
+#include <vector>
+
+#include "colours.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+// What a person can see of the reading: the band pictures with their colour names, the two
+// results and the flipped indication.
+struct ScreenState {
+    std::vector<std::wstring> bands;
+    std::wstring resistance, tolerance;
+    bool flipped;
+    bool operator==(const ScreenState&) const = default;
+};
+
+class MainWindowReadingTest : public MainWindowTest {
+protected:
+    ScreenState State() const {
+        ScreenState state;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            state.bands.push_back(IsWindowVisible(Band(slot)) ? TextOf(Band(slot)) : L"-");
+        }
+        state.resistance = TextOf(Control(kIdLabel2));
+        state.tolerance = TextOf(Control(kIdLabel3));
+        state.flipped = IsWindowVisible(Control(kIdLabel4));
+        return state;
+    }
+};
+
+struct Geometry {
+    int id, parentId;
+    RECT px96;  // left, top, right, bottom in the parent
+};
+
+std::vector<Geometry> ExpectedGeometry() {
+    std::vector<Geometry> rows = {
+        {kIdFrame1, 0, {24, 8, 529, 137}},       {kIdLabel1, kIdFrame1, {16, 88, 501, 112}},
+        {kIdFrame2, 0, {24, 144, 529, 273}},     {kIdFrame3, kIdFrame2, {16, 16, 225, 113}},
+        {kIdLabel4, kIdFrame2, {232, 80, 281, 97}}, {kIdFrame4, kIdFrame2, {288, 16, 489, 113}},
+        {kIdFrame5, 0, {24, 280, 529, 337}},     {kIdCommand1, kIdFrame5, {80, 16, 185, 49}},
+        {kIdCommand2, kIdFrame5, {304, 16, 409, 49}},
+    };
+    for (int n = 0; n < kColourCount; ++n) {
+        rows.push_back({kIdPicture1 + n, kIdFrame1, {16 + 40 * n, 24, 49 + 40 * n, 81}});
+    }
+    for (int i = 0; i < kSlotCount; ++i) {
+        rows.push_back({kIdPicture2 + i, kIdFrame3, {32 + 32 * i, 24, 49 + 32 * i, 81}});
+    }
+    return rows;
+}
+
+int Times1Point5(int px) {
+    return (px * 3 + 1) / 2;
+}
+
+TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceAt96Dpi) {
+    ASSERT_EQ(form->Dpi(), 96u) << "the test prefix runs at 96 DPI";
+    RECT client;
+    GetClientRect(form->hwnd, &client);
+    EXPECT_EQ(client.right, 553);
+    EXPECT_EQ(client.bottom, 349);
+    for (const Geometry& g : ExpectedGeometry()) {
+        HWND control = Control(g.id);
+        ASSERT_NE(control, nullptr) << g.id;
+        EXPECT_EQ(GetParent(control), g.parentId == 0 ? form->hwnd : Control(g.parentId)) << g.id;
+        const RECT r = RectInParent(control);
+        EXPECT_EQ(r.left, g.px96.left) << g.id;
+        EXPECT_EQ(r.top, g.px96.top) << g.id;
+        EXPECT_EQ(r.right, g.px96.right) << g.id;
+        EXPECT_EQ(r.bottom, g.px96.bottom) << g.id;
+    }
+    // Inside its two-pixel sunken border a swatch shows 29 × 53 pixels of colour.
+    GetClientRect(Swatch(0), &client);
+    EXPECT_EQ(client.right, 29);
+    EXPECT_EQ(client.bottom, 53);
+    EXPECT_EQ(RectInParent(Control(kIdLabel2)).left, 16);
+    EXPECT_EQ(RectInParent(Control(kIdLabel2)).top, 24);
+    EXPECT_EQ(RectInParent(Control(kIdLabel3)).top, 64);
+}
+
+TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
+    form->ElementsForTest().SetResistanceText("1KΩ");
+    const RECT label96 = RectInParent(Control(kIdLabel2));
+
+    RECT window;
+    GetWindowRect(form->hwnd, &window);
+    RECT suggested{window.left, window.top, window.left + 840, window.top + 560};
+    SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    for (const Geometry& g : ExpectedGeometry()) {
+        const RECT r = RectInParent(Control(g.id));
+        EXPECT_EQ(r.left, Times1Point5(g.px96.left)) << g.id;
+        EXPECT_EQ(r.top, Times1Point5(g.px96.top)) << g.id;
+        EXPECT_EQ(r.right - r.left, Times1Point5(g.px96.right - g.px96.left)) << g.id;
+        EXPECT_EQ(r.bottom - r.top, Times1Point5(g.px96.bottom - g.px96.top)) << g.id;
+    }
+    // The self-sizing label was measured again with the larger font.
+    const RECT label144 = RectInParent(Control(kIdLabel2));
+    EXPECT_NEAR(label144.bottom - label144.top, 1.5 * (label96.bottom - label96.top), 3);
+    EXPECT_NEAR(label144.right - label144.left, 1.5 * (label96.right - label96.left), 6);
+
+    SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
+    for (const Geometry& g : ExpectedGeometry()) {
+        EXPECT_EQ(RectInParent(Control(g.id)).right, g.px96.right) << g.id;
+    }
+}
+
+TEST_F(MainWindowReadingTest, TheRoadOfOneReading) {
+    Enter({kGold, 2, 0, 1});
+    Press(kIdCommand2);
+    EXPECT_EQ(State(), (ScreenState{{L"金", L"红", L"黑", L"棕", L"-"}, L"1KΩ", L"允许偏差±5%", true}));
+    EXPECT_TRUE(IsWindowVisible(Control(kIdLabel4)));
+    Pump(100, form->hwnd);
+    WritePng(OutputPath(L"korvalo-main.png"), CaptureWindow(form->hwnd));
+}
+
+TEST_F(MainWindowReadingTest, ReadingsThroughClicks) {
+    const struct {
+        std::initializer_list<int> codes;
+        const wchar_t* resistance;
+        const wchar_t* tolerance;
+        bool flipped;
+    } rows[] = {
+        {{1, 0, 2, 10}, L"1KΩ", L"允许偏差±5%", false},
+        {{4, 7, 11}, L"0.47Ω", L"允许偏差未知", false},
+        {{6, 8, 5}, L"6.8MΩ", L"允许偏差未知", false},
+        {{4, 7, 8}, L"4.7GΩ", L"允许偏差未知", false},
+        {{2, 2, 0, 0, 1}, L"220Ω", L"允许偏差±1%", false},
+        {{1, 0, 10, 2, 2}, L"230Ω", L"允许偏差±1%", true},
+        {{9, 9, 9, 9, 5}, L"999GΩ", L"允许偏差±0.5%", false},
+        {{10, 7, 4}, L"4.7Ω", L"允许偏差未知", true},
+    };
+    for (const auto& row : rows) {
+        Press(kIdCommand1);
+        Enter(row.codes);
+        Press(kIdCommand2);
+        const ScreenState state = State();
+        EXPECT_EQ(state.resistance, row.resistance);
+        EXPECT_EQ(state.tolerance, row.tolerance);
+        EXPECT_EQ(state.flipped, row.flipped);
+    }
+    Press(kIdCommand1);
+    EXPECT_EQ(State(), (ScreenState{{L"-", L"-", L"-", L"-", L"-"}, L"", L"", false}));
+}
+
+TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
+    const struct {
+        std::initializer_list<int> before;
+        int click;  // a swatch code, or a button ID
+        const wchar_t* text;
+    } rows[] = {
+        {{3, 3, 3, 3, 3}, 9, L"你已经选了5个色环了！"},
+        {{}, kIdCommand2, L"目前认识水平色环不能少于3！"},
+        {{4, 7}, kIdCommand2, L"目前认识水平色环不能少于3！"},
+    };
+    for (const auto& row : rows) {
+        Press(kIdCommand1);
+        Enter({10, 2, 0, 1});
+        Press(kIdCommand2);
+        Press(kIdCommand1);
+        Enter(row.before);
+        const ScreenState before = State();
+        MessageBoxWatcher watcher;
+        if (row.click >= kIdCommand1) {
+            Press(row.click);
+        } else {
+            Enter({row.click});
+        }
+        Pump(100, form->hwnd);
+        ASSERT_EQ(watcher.seen.size(), 1u) << row.click;
+        EXPECT_EQ(watcher.seen[0].title, L"提示");
+        EXPECT_EQ(watcher.seen[0].text, row.text);
+        EXPECT_EQ(watcher.seen[0].buttons, 1);
+        EXPECT_FALSE(watcher.seen[0].icon);
+        EXPECT_EQ(State(), before);
+    }
+}
+
+TEST_F(MainWindowReadingTest, DoubleClickEntersOneBand) {
+    DoubleClick(Swatch(6));
+    Pump(20, form->hwnd);
+    EXPECT_EQ(form->Reader().Count(), 1);
+    EXPECT_EQ(State().bands, (std::vector<std::wstring>{L"蓝", L"-", L"-", L"-", L"-"}));
+}
+
+TEST_F(MainWindowReadingTest, ClicksOutsideSwatchesAndButtonsChangeNothing) {
+    Enter({10, 2, 0, 1});
+    Press(kIdCommand2);
+    const ScreenState before = State();
+    MessageBoxWatcher watcher;
+    for (int id : {kIdPicture2, kIdPicture2 + 3, kIdLabel1, kIdLabel2, kIdLabel3, kIdLabel4,
+                   kIdFrame1, kIdFrame2, kIdFrame3, kIdFrame4, kIdFrame5}) {
+        Click(Control(id));
+    }
+    Click(Control(kIdFrame2), {240, 40});  // on the arrows picture
+    Pump(50, form->hwnd);
+    EXPECT_EQ(State(), before);
+    EXPECT_EQ(form->Reader().Count(), 4);
+    EXPECT_TRUE(watcher.seen.empty());
+}
+
+TEST_F(MainWindowReadingTest, KeyboardDrivesBothButtons) {
+    EXPECT_EQ(GetFocus(), Control(kIdCommand2)) << "focus starts on 现在读阻值";
+    {
+        MessageBoxWatcher watcher;
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+        Pump(150, form->hwnd);
+        ASSERT_EQ(watcher.seen.size(), 1u);
+        EXPECT_EQ(watcher.seen[0].text, L"目前认识水平色环不能少于3！");
+    }
+    EXPECT_EQ(GetFocus(), Control(kIdCommand2)) << "focus comes back after the message box";
+
+    Enter({1, 0, 2});
+    Press(kIdCommand2);
+    SetFocus(Control(kIdCommand2));
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump(50, form->hwnd);
+    ASSERT_EQ(GetFocus(), Control(kIdCommand1)) << "Tab moves on to 重来";
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, 0);
+    Pump(50, form->hwnd);
+    EXPECT_EQ(TextOf(Control(kIdLabel2)), L"") << "Space pressed 重来";
+    EXPECT_EQ(form->Reader().Count(), 0);
+}
+
+TEST_F(MainWindowReadingTest, FocusReturnsAfterSwitchingAway) {
+    SetFocus(Control(kIdCommand1));
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetActiveWindow(other);
+    Pump(20);
+    SetActiveWindow(form->hwnd);
+    Pump(20);
+    EXPECT_EQ(GetFocus(), Control(kIdCommand1));
+    DestroyWindow(other);
+}
+
+class MainWindowPixelTest : public MainWindowTest {
+protected:
+    COLORREF Centre(HWND control) {
+        Pump(30, form->hwnd);
+        const Picture picture = CaptureClient(control);
+        return picture.At(picture.width / 2, picture.height / 2);
+    }
+};
+
+TEST_F(MainWindowPixelTest, BandsShowTheirSwatchColour) {
+    for (int code = 0; code < kColourCount; ++code) {
+        Press(kIdCommand1);
+        Enter({code});
+        const COLORREF expected = ResolveColour(kPalette[code].value);
+        EXPECT_EQ(Centre(Swatch(code)), expected) << code;
+        EXPECT_EQ(Centre(Band(0)), expected) << code;
+    }
+}
+
+TEST_F(MainWindowPixelTest, GoldFollowsTheSystemColourScheme) {
+    Enter({kGold});
+    const int element = COLOR_INFOBK;
+    const COLORREF original = GetSysColor(element);
+    const COLORREF changed = RGB(200, 150, 40);
+    SetSysColors(1, &element, &changed);
+    SendMessageW(form->hwnd, WM_SYSCOLORCHANGE, 0, 0);
+    const COLORREF swatch = Centre(Swatch(kGold));
+    const COLORREF band = Centre(Band(0));
+    SetSysColors(1, &element, &original);
+    SendMessageW(form->hwnd, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(swatch, changed);
+    EXPECT_EQ(band, changed);
+}
+
+TEST_F(MainWindowPixelTest, ArrowsShowWithTheFlippedIndication) {
+    auto redInArrowsBox = [&] {
+        Pump(30, form->hwnd);
+        const Picture frame = CaptureClient(Control(kIdFrame2));
+        int red = 0;
+        for (int y = 24; y < 88; ++y) {
+            for (int x = 224; x < 288; ++x) {
+                red += frame.At(x, y) == RGB(255, 0, 0);
+            }
+        }
+        return red;
+    };
+    EXPECT_EQ(redInArrowsBox(), 0);
+    Enter({kGold, 2, 0, 1});
+    Press(kIdCommand2);
+    EXPECT_GT(redInArrowsBox(), 200);
+    Press(kIdCommand1);
+    EXPECT_EQ(redInArrowsBox(), 0);
+}
+
+TEST_F(MainWindowPixelTest, LongResistanceTextIsCutAtFrame4) {
+    form->ElementsForTest().SetResistanceText("123456789.123456789GΩ");
+    Pump(30, form->hwnd);
+    const RECT frame4 = RectInParent(Control(kIdFrame4));
+    const RECT label = RectInParent(Control(kIdLabel2));
+    ASSERT_GT(label.right, frame4.right - frame4.left) << "the text reaches past the frame";
+    EXPECT_EQ(label.bottom - label.top, RectInParent(Control(kIdLabel2)).bottom - label.top);
+
+    const Picture frame2 = CaptureClient(Control(kIdFrame2));
+    int blueInside = 0;
+    int blueOutside = 0;
+    for (int y = frame4.top + label.top; y < frame4.top + label.bottom; ++y) {
+        for (int x = frame4.right - 12; x < frame4.right - 2; ++x) {
+            blueInside += frame2.At(x, y) == RGB(0, 0, 255);
+        }
+        for (int x = frame4.right; x < frame4.right + 12; ++x) {
+            blueOutside += frame2.At(x, y) == RGB(0, 0, 255);
+        }
+    }
+    EXPECT_GT(blueInside, 0) << "the text runs up to the edge";
+    EXPECT_EQ(blueOutside, 0) << "and no further";
+}
+
+}  // namespace

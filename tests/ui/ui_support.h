@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Dispatches this thread's messages for the given time, through the dialog manager of
+// `dialog` when one is given, as the program's own loop does.
+void Pump(DWORD milliseconds, HWND dialog = nullptr);
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs, HWND dialog = nullptr);
+// Takes a WM_QUIT left behind by a window that ended the program.
+bool TakeQuit();
+
+HWND FindControl(HWND root, int id);
+RECT RectInParent(HWND control);
+std::wstring TextOf(HWND window);
+
+// A press and release of the left button, as the mouse posts them, at a client point
+// (the centre when none is given).
+void Click(HWND target, POINT at = {-1, -1});
+void DoubleClick(HWND target);
+// The same through the system's input queue, at a point in `window`'s client area.
+void RealClick(HWND window, POINT at);
+
+// The pixels a person sees of a window's client area, read from the screen.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+Picture CaptureClient(HWND window);
+Picture CaptureWindow(HWND window);
+bool WritePng(const std::wstring& path, const Picture& picture);
+std::wstring OutputPath(const wchar_t* name);  // beside the test executable
+
+// Answers every message box of this thread with OK, noting what it showed.
+struct SeenMessageBox {
+    std::wstring title, text;
+    int buttons = 0;
+    bool icon = false;
+};
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+    std::vector<SeenMessageBox> seen;
+
+private:
+    UINT_PTR timer;
+};
