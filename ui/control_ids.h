@@ -1,5 +1,8 @@
 #pragma once
 
+
+#include <windows.h>
+
 // Window classes and control IDs of every window, for the program, its tests and automation.
 inline constexpr wchar_t kMainWindowClass[] = L"KorvaloMain";
 inline constexpr wchar_t kCardWindowClass[] = L"KorvaloCard";

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "control_ids.h"
+#include "ui_support.h"
+
+namespace {
+
+std::wstring ExePath() {
+    return OutputPath(L"Korvalo.exe");
+}
+
+TEST(Executable, VersionResourceReadsBack) {
+    const std::wstring exe = ExePath();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, data.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x0804);
+    EXPECT_EQ(translation[1], 1200);
+
+    for (const wchar_t* key : {L"FileVersion", L"ProductVersion"}) {
+        wchar_t* text = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\080404b0\\") + key;
+        ASSERT_TRUE(VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&text),
+                                   &length));
+        EXPECT_STREQ(text, L"1.00");
+    }
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+struct IconGroup {
+    WORD reserved, type, count;
+    IconGroupEntry entries[1];
+};
+#pragma pack(pop)
+
+BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
+    *reinterpret_cast<LPCWSTR*>(first) = name;
+    return FALSE;
+}
+
+TEST(Executable, IconIsTheSingle96PixelTwoColourPortrait) {
+    HMODULE exe = LoadLibraryExW(ExePath().c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(exe, nullptr);
+    LPCWSTR first = nullptr;
+    EnumResourceNamesW(exe, RT_GROUP_ICON, FirstName, reinterpret_cast<LONG_PTR>(&first));
+    EXPECT_TRUE(IS_INTRESOURCE(first) && reinterpret_cast<ULONG_PTR>(first) == 1)
+        << "the application icon has the lowest ID";
+    HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+    ASSERT_NE(found, nullptr);
+    const auto* group = static_cast<const IconGroup*>(LockResource(LoadResource(exe, found)));
+    ASSERT_EQ(group->count, 1);
+    EXPECT_EQ(group->entries[0].width, 96);
+    EXPECT_EQ(group->entries[0].height, 96);
+    EXPECT_EQ(group->entries[0].bitCount, 1);
+    HICON icon = static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, 96, 96, 0));
+    EXPECT_NE(icon, nullptr);
+    DestroyIcon(icon);
+    FreeLibrary(exe);
+}
+
+struct ProgramWindows {
+    HWND main = nullptr, card = nullptr;
+};
+
+BOOL CALLBACK NoteWindow(HWND window, LPARAM param) {
+    auto* found = reinterpret_cast<ProgramWindows*>(param);
+    wchar_t className[32];
+    GetClassNameW(window, className, 32);
+    if (lstrcmpW(className, kMainWindowClass) == 0 && IsWindowVisible(window)) {
+        found->main = window;
+    } else if (lstrcmpW(className, kCardWindowClass) == 0) {
+        found->card = window;
+    }
+    return TRUE;
+}
+
+ProgramWindows WindowsOf(DWORD threadId) {
+    ProgramWindows found;
+    EnumThreadWindows(threadId, NoteWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
+    std::wstring commandLine = L"\"" + ExePath() + L"\"";
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    WaitForInputIdle(process.hProcess, 5000);
+    ProgramWindows windows;
+    const DWORD start = GetTickCount();
+    while ((windows.main == nullptr || windows.card == nullptr) && GetTickCount() - start < 5000) {
+        windows = WindowsOf(process.dwThreadId);
+        Sleep(5);
+    }
+    ASSERT_NE(windows.main, nullptr);
+    ASSERT_NE(windows.card, nullptr);
+
+    // Closed before its first tick, the main window leaves the card behind.
+    PostMessageW(windows.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 1500), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(IsWindow(windows.card));
+    EXPECT_FALSE(IsWindow(windows.main));
+
+    PostMessageW(windows.card, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 145));
+    PostMessageW(windows.card, WM_LBUTTONUP, 0, MAKELPARAM(100, 145));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+}  // namespace

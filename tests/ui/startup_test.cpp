@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "control_ids.h"
+#include "main_window.h"
+#include "screen_cursor.h"
+#include "ui_support.h"
+
+namespace {
+
+// The program's own start: load, then show; the card is still up.
+class StartupTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { MainWindow::Register(GetModuleHandleW(nullptr)); }
+
+    void SetUp() override {
+        form = std::make_unique<MainWindow>(GetModuleHandleW(nullptr));
+        ASSERT_NE(form->Create(), nullptr);
+        form->Form_Load();
+        ShowWindow(form->hwnd, SW_SHOW);
+        shownAt = GetTickCount();
+        Pump(20, form->hwnd);
+    }
+
+    void TearDown() override {
+        form.reset();
+        Pump(20);
+        TakeQuit();
+    }
+
+    HWND Card() const { return form->Card().hwnd; }
+    bool CardOpen() const { return form->Card().IsOpen(); }
+
+    std::unique_ptr<MainWindow> form;
+    DWORD shownAt = 0;
+};
+
+// Points on the card, in pixels at 96 DPI.
+constexpr POINT kGreenGround{100, 145};
+constexpr POINT kInsideBoxes[] = {
+    {56, 64},    // the portrait
+    {200, 34},   // "Korvalo"
+    {192, 82},   // "V1.0"
+    {196, 124},  // the credit lines
+    {56, 128},   // "2007"
+};
+
+TEST_F(StartupTest, CardClosesAboutOneSecondAfterTheMainWindowShows) {
+    ASSERT_TRUE(CardOpen());
+    EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Hourglass);
+    bool hourglassThroughout = true;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            if (CardOpen()) {
+                hourglassThroughout &= CurrentScreenCursor() == ScreenCursor::Hourglass;
+                return false;
+            }
+            return true;
+        },
+        3000, form->hwnd));
+    const DWORD elapsed = GetTickCount() - shownAt;
+    // The card and the hourglass go at the same tick.
+    EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Default);
+    EXPECT_TRUE(hourglassThroughout);
+    EXPECT_GE(elapsed, 900u);
+    EXPECT_LE(elapsed, 1600u);
+}
+
+TEST_F(StartupTest, CardIsTopMostInFrontOfTheActiveMainWindow) {
+    EXPECT_NE(GetWindowLongW(Card(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetActiveWindow(), form->hwnd);
+    int card = -1;
+    int main = -1;
+    int index = 0;
+    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT), ++index) {
+        card = w == Card() ? index : card;
+        main = w == form->hwnd ? index : main;
+    }
+    ASSERT_GE(card, 0);
+    ASSERT_GE(main, 0);
+    EXPECT_LT(card, main) << "the card is above the main window";
+}
+
+TEST_F(StartupTest, ClickOnTheGreenGroundClosesAtOnceAndTheHourglassWaitsForTheTick) {
+    Pump(300, form->hwnd);
+    const DWORD clickedAt = GetTickCount();
+    RealClick(Card(), kGreenGround);
+    EXPECT_FALSE(CardOpen());
+    EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Hourglass);
+    ASSERT_TRUE(PumpUntil([] { return CurrentScreenCursor() == ScreenCursor::Default; }, 3000,
+                          form->hwnd));
+    // The main window was armed afresh when it took over from the card.
+    EXPECT_GE(GetTickCount() - clickedAt, 900u);
+}
+
+TEST_F(StartupTest, ClicksInsideThePortraitOrATextLeaveTheCardOpen) {
+    for (POINT at : kInsideBoxes) {
+        RealClick(Card(), at);
+        EXPECT_TRUE(CardOpen()) << at.x << "," << at.y;
+    }
+}
+
+TEST_F(StartupTest, CardNeverReopens) {
+    SendMessageW(form->hwnd, WM_TIMER, kIdTimer1, 0);
+    ASSERT_FALSE(CardOpen());
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                 nullptr, nullptr, nullptr, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        SetActiveWindow(other);
+        SetActiveWindow(form->hwnd);
+        SendMessageW(form->hwnd, WM_TIMER, kIdTimer1, 0);
+        Pump(20, form->hwnd);
+    }
+    DestroyWindow(other);
+    EXPECT_EQ(FindWindowW(kCardWindowClass, nullptr), nullptr);
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowLeavesTheCardUntilItIsClicked) {
+    SendMessageW(form->hwnd, WM_CLOSE, 0, 0);
+    Pump(1300);
+    EXPECT_EQ(form->hwnd, nullptr);
+    ASSERT_TRUE(CardOpen()) << "no tick closes it any more";
+    EXPECT_FALSE(TakeQuit()) << "the program goes on";
+    EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Hourglass);
+    RealClick(Card(), kGreenGround);
+    EXPECT_FALSE(CardOpen());
+    EXPECT_TRUE(TakeQuit()) << "the last window closed ends the program";
+}
+
+TEST_F(StartupTest, CardScreenshot) {
+    Pump(100, form->hwnd);
+    const Picture card = CaptureClient(Card());
+    WritePng(OutputPath(L"korvalo-card.png"), card);
+    ASSERT_EQ(card.width, 312);
+    ASSERT_EQ(card.height, 169);
+    EXPECT_EQ(card.At(300, 100), RGB(0, 255, 0));
+    EXPECT_EQ(card.At(200, 8), RGB(255, 128, 128)) << "outer frame";
+    EXPECT_EQ(card.At(200, 16), RGB(255, 255, 192)) << "inner frame";
+    EXPECT_EQ(card.At(4, 4), RGB(0, 255, 0)) << "the frames are open at the top-left";
+}
+
+}  // namespace
