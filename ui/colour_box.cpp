@@ -47,9 +47,8 @@ void ColourBox::Show(bool visible) {
 void ColourBox::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
-    HBRUSH brush = ownBrush.Get() != nullptr
-                       ? ownBrush.Get()
-                       : GetSysColorBrush(static_cast<int>(colour & 0xFF));
+    HBRUSH brush = ownBrush.Get() != nullptr ? ownBrush.Get()
+                                             : GetSysColorBrush(static_cast<int>(colour & 0xFF));
     FillRect(dc, &client, brush);
 }
 

@@ -19,9 +19,17 @@ struct PaletteColour {
 
 // The swatch colours, indexed by band code.
 inline constexpr PaletteColour kPalette[kColourCount] = {
-    {0x00000000, L"黑"}, {0x00404080, L"棕"}, {0x000000FF, L"红"}, {0x000080FF, L"橙"},
-    {0x0000FFFF, L"黄"}, {0x0000FF00, L"绿"}, {0x00FF0000, L"蓝"}, {0x00800080, L"紫"},
-    {0x00808080, L"灰"}, {0x00FFFFFF, L"白"}, {kSystemColourFlag | COLOR_INFOBK, L"金"},
+    {0x00000000, L"黑"},
+    {0x00404080, L"棕"},
+    {0x000000FF, L"红"},
+    {0x000080FF, L"橙"},
+    {0x0000FFFF, L"黄"},
+    {0x0000FF00, L"绿"},
+    {0x00FF0000, L"蓝"},
+    {0x00800080, L"紫"},
+    {0x00808080, L"灰"},
+    {0x00FFFFFF, L"白"},
+    {kSystemColourFlag | COLOR_INFOBK, L"金"},
     {0x00E0E0E0, L"银"},
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <windows.h>
 
 // Window classes and control IDs of every window, for the program, its tests and automation.

@@ -9,9 +9,9 @@ Function Lookup(const wchar_t* module, const char* name) {
     if (handle == nullptr) {
         handle = LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     }
-    return handle == nullptr ? nullptr
-                             : reinterpret_cast<Function>(
-                                   reinterpret_cast<void*>(GetProcAddress(handle, name)));
+    return handle == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
 }
 
 using SetContextFn = BOOL(WINAPI*)(HANDLE);

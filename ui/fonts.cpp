@@ -21,8 +21,7 @@ bool FaceInstalled(const wchar_t* face) {
 }
 
 const wchar_t* FindAvailableFace(const wchar_t* face) {
-    static const wchar_t* const kStandIns[] = {L"NSimSun", L"Microsoft YaHei", L"SimHei",
-                                               L"KaiTi"};
+    static const wchar_t* const kStandIns[] = {L"NSimSun", L"Microsoft YaHei", L"SimHei", L"KaiTi"};
     if (FaceInstalled(face)) {
         return face;
     }

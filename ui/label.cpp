@@ -11,8 +11,7 @@ void Label::Create(const Params& params) {
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
     hwnd = CreateWindowExW(0, L"STATIC", params.text,
                            WS_CHILD | visible | SS_NOPREFIX | params.style, 0, 0, 0, 0,
-                           params.parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                           params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                            GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

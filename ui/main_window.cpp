@@ -102,8 +102,8 @@ void MainWindow::CreateControls() {
     Frame2.Create({hwnd, kIdFrame2, kFrame2Tw, L"结果区", kHighlight});
     Frame3.Create({Frame2.hwnd, kIdFrame3, kFrame3Tw, L"您选择的色环顺序", kNavy});
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        Picture2[slot].Create({Frame3.hwnd, kIdPicture2 + slot, BandTw(slot), kButtonFace,
-                               nullptr, false, nullptr});
+        Picture2[slot].Create(
+            {Frame3.hwnd, kIdPicture2 + slot, BandTw(slot), kButtonFace, nullptr, false, nullptr});
     }
     Frame4.Create({Frame2.hwnd, kIdFrame4, kFrame4Tw, L"对应的阻值", kHighlight});
     Label2.Create({.parent = Frame4.hwnd,
@@ -153,8 +153,8 @@ void MainWindow::LayOut() {
     }
     // The arrows come in several sizes; the nearest one is drawn for this DPI.
     const int arrowsSize = TwipsToPixels(kImage1Tw.width, dpi);
-    arrows = Icon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ARROWS), IMAGE_ICON,
-                                                arrowsSize, arrowsSize, 0)));
+    arrows = Icon(static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ARROWS), IMAGE_ICON, arrowsSize, arrowsSize, 0)));
     Frame2.SetPicture(arrows.Get(), kImage1Tw);
 }
 
@@ -169,9 +169,8 @@ void MainWindow::ApplyDpi(UINT newDpi, const RECT* suggested) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        const RECT frame =
-            WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
-                                TwipsToPixels(kClientHeightTw, dpi), kStyle, 0, dpi);
+        const RECT frame = WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
+                                               TwipsToPixels(kClientHeightTw, dpi), kStyle, 0, dpi);
         SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -31,9 +31,9 @@ struct Line {
 
 // Two frames of lines, open at the top-left corner where the portrait stands.
 constexpr Line kLines[] = {
-    {{960, 120}, {4560, 120}, kPink, 3},        {{4560, 120}, {4560, 2400}, kPink, 3},
-    {{4560, 2400}, {120, 2400}, kPink, 3},      {{120, 2400}, {120, 960}, kPink, 3},
-    {{1200, 240}, {4440, 240}, kPaleYellow, 2}, {{4440, 240}, {4440, 2280}, kPaleYellow, 2},
+    {{960, 120}, {4560, 120}, kPink, 3},         {{4560, 120}, {4560, 2400}, kPink, 3},
+    {{4560, 2400}, {120, 2400}, kPink, 3},       {{120, 2400}, {120, 960}, kPink, 3},
+    {{1200, 240}, {4440, 240}, kPaleYellow, 2},  {{4440, 240}, {4440, 2280}, kPaleYellow, 2},
     {{4440, 2280}, {240, 2280}, kPaleYellow, 2}, {{240, 2280}, {240, 1200}, kPaleYellow, 2},
 };
 
@@ -94,9 +94,9 @@ void StartupCard::ApplyDpi(UINT newDpi) {
     Label3.Place(dpi, textFont.Get());
     Label4.Place(dpi, textFont.Get());
     const int portraitSize = TwipsToPixels(kImage1Tw.width, dpi);
-    portrait = Icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                  MAKEINTRESOURCEW(IDI_PORTRAIT), IMAGE_ICON,
-                                                  portraitSize, portraitSize, 0)));
+    portrait = Icon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PORTRAIT),
+                                      IMAGE_ICON, portraitSize, portraitSize, 0)));
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -112,13 +112,12 @@ void StartupCard::Paint(HDC dc) {
     for (const Line& line : kLines) {
         Pen pen(CreatePen(PS_SOLID, ScaleFrom96(line.widthPx, dpi), line.colour));
         ScopedSelect selectPen(dc, pen.Get());
-        MoveToEx(dc, TwipsToPixels(line.fromTw.x, dpi), TwipsToPixels(line.fromTw.y, dpi),
-                 nullptr);
+        MoveToEx(dc, TwipsToPixels(line.fromTw.x, dpi), TwipsToPixels(line.fromTw.y, dpi), nullptr);
         LineTo(dc, TwipsToPixels(line.toTw.x, dpi), TwipsToPixels(line.toTw.y, dpi));
     }
     const RECT box = ToPixels(kImage1Tw, dpi);
-    DrawIconEx(dc, box.left, box.top, portrait.Get(), box.right - box.left, box.bottom - box.top,
-               0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, box.left, box.top, portrait.Get(), box.right - box.left, box.bottom - box.top, 0,
+               nullptr, DI_NORMAL);
 }
 
 LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -128,8 +127,8 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const DWORD style = SS_CENTER | SS_NOTIFY;
             Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style});
             Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style});
-            Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw,
-                           L"Korvalo 项目组\r\n反馈：项目议题区", 0, kGreen, style});
+            Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw, L"Korvalo 项目组\r\n反馈：项目议题区", 0,
+                           kGreen, style});
             Label4.Create({hwnd, kIdCardLabel4, kLabel4Tw, L"2007", 0, kGreen, style});
             ApplyDpi(DpiOfWindow(hwnd));
             const RECT frame =

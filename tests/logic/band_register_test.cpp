@@ -86,9 +86,8 @@ TEST(BandRegister, CodesOutsideThePaletteAreIgnored) {
 TEST(BandRegister, ResetClearsTextsBandsAndIndicationInThatOrder) {
     ReaderFixture f;
     f.reader.Reset();
-    EXPECT_EQ(f.window.calls,
-              (Calls{"Label2 ", "Label3 ", "HideBand 0", "HideBand 1", "HideBand 2", "HideBand 3",
-                     "HideBand 4", "HideFlipped"}));
+    EXPECT_EQ(f.window.calls, (Calls{"Label2 ", "Label3 ", "HideBand 0", "HideBand 1", "HideBand 2",
+                                     "HideBand 3", "HideBand 4", "HideFlipped"}));
 }
 
 TEST(BandRegister, AfterResetTheNextBandLandsInSlotZero) {

@@ -87,8 +87,8 @@ TEST(Evaluation, FewerThanThreeBandsOnlyShowsTheMessage) {
         const float value = f.reader.Value();
         f.window.calls.clear();
         f.reader.Evaluate();
-        EXPECT_EQ(f.window.calls, std::vector<std::string>{std::string("Message ") +
-                                                            kTooFewBandsMessage});
+        EXPECT_EQ(f.window.calls,
+                  std::vector<std::string>{std::string("Message ") + kTooFewBandsMessage});
         EXPECT_EQ(f.reader.Codes(), codes);
         EXPECT_EQ(f.reader.Value(), value);
         EXPECT_FALSE(f.window.flipped);

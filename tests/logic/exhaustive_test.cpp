@@ -71,7 +71,7 @@ std::string ExactCaption(std::int64_t digits, int exponent) {
 
 std::string ExpectedTolerance(int code) {
     static const std::map<int, std::string> known = {
-        {1, "允许偏差±1%"},    {2, "允许偏差±2%"},   {5, "允许偏差±0.5%"}, {6, "允许偏差±0.25%"},
+        {1, "允许偏差±1%"},   {2, "允许偏差±2%"},  {5, "允许偏差±0.5%"}, {6, "允许偏差±0.25%"},
         {7, "允许偏差±0.1%"}, {10, "允许偏差±5%"}, {11, "允许偏差±10%"}};
     const auto it = known.find(code);
     return it == known.end() ? "允许偏差未知" : it->second;

@@ -37,8 +37,8 @@ TEST(Executable, VersionResourceReadsBack) {
     for (const wchar_t* key : {L"FileVersion", L"ProductVersion"}) {
         wchar_t* text = nullptr;
         const std::wstring path = std::wstring(L"\\StringFileInfo\\080404b0\\") + key;
-        ASSERT_TRUE(VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&text),
-                                   &length));
+        ASSERT_TRUE(
+            VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length));
         EXPECT_STREQ(text, L"1.00");
     }
 }

@@ -35,10 +35,14 @@ struct Geometry {
 
 std::vector<Geometry> ExpectedGeometry() {
     std::vector<Geometry> rows = {
-        {kIdFrame1, 0, {24, 8, 529, 137}},       {kIdLabel1, kIdFrame1, {16, 88, 501, 112}},
-        {kIdFrame2, 0, {24, 144, 529, 273}},     {kIdFrame3, kIdFrame2, {16, 16, 225, 113}},
-        {kIdLabel4, kIdFrame2, {232, 80, 281, 97}}, {kIdFrame4, kIdFrame2, {288, 16, 489, 113}},
-        {kIdFrame5, 0, {24, 280, 529, 337}},     {kIdCommand1, kIdFrame5, {80, 16, 185, 49}},
+        {kIdFrame1, 0, {24, 8, 529, 137}},
+        {kIdLabel1, kIdFrame1, {16, 88, 501, 112}},
+        {kIdFrame2, 0, {24, 144, 529, 273}},
+        {kIdFrame3, kIdFrame2, {16, 16, 225, 113}},
+        {kIdLabel4, kIdFrame2, {232, 80, 281, 97}},
+        {kIdFrame4, kIdFrame2, {288, 16, 489, 113}},
+        {kIdFrame5, 0, {24, 280, 529, 337}},
+        {kIdCommand1, kIdFrame5, {80, 16, 185, 49}},
         {kIdCommand2, kIdFrame5, {304, 16, 409, 49}},
     };
     for (int n = 0; n < kColourCount; ++n) {
@@ -109,7 +113,8 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
 TEST_F(MainWindowReadingTest, TheRoadOfOneReading) {
     Enter({kGold, 2, 0, 1});
     Press(kIdCommand2);
-    EXPECT_EQ(State(), (ScreenState{{L"金", L"红", L"黑", L"棕", L"-"}, L"1KΩ", L"允许偏差±5%", true}));
+    EXPECT_EQ(State(),
+              (ScreenState{{L"金", L"红", L"黑", L"棕", L"-"}, L"1KΩ", L"允许偏差±5%", true}));
     EXPECT_TRUE(IsWindowVisible(Control(kIdLabel4)));
     Pump(100, form->hwnd);
     WritePng(OutputPath(L"korvalo-main.png"), CaptureWindow(form->hwnd));

@@ -88,8 +88,8 @@ TEST_F(StartupTest, ClickOnTheGreenGroundClosesAtOnceAndTheHourglassWaitsForTheT
     RealClick(Card(), kGreenGround);
     EXPECT_FALSE(CardOpen());
     EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Hourglass);
-    ASSERT_TRUE(PumpUntil([] { return CurrentScreenCursor() == ScreenCursor::Default; }, 3000,
-                          form->hwnd));
+    ASSERT_TRUE(
+        PumpUntil([] { return CurrentScreenCursor() == ScreenCursor::Default; }, 3000, form->hwnd));
     // The main window was armed afresh when it took over from the card.
     EXPECT_GE(GetTickCount() - clickedAt, 900u);
 }

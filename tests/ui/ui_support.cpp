@@ -193,7 +193,8 @@ void PutBig(std::vector<unsigned char>& out, DWORD v) {
     }
 }
 
-void Chunk(std::vector<unsigned char>& out, const char* kind, const std::vector<unsigned char>& data) {
+void Chunk(std::vector<unsigned char>& out, const char* kind,
+           const std::vector<unsigned char>& data) {
     PutBig(out, static_cast<DWORD>(data.size()));
     std::vector<unsigned char> body(kind, kind + 4);
     body.insert(body.end(), data.begin(), data.end());
@@ -231,8 +232,8 @@ bool WritePng(const std::wstring& path, const Picture& picture) {
         const size_t n = std::min<size_t>(65535, raw.size() - at);
         const bool last = at + n >= raw.size();
         zlib.insert(zlib.end(), {static_cast<unsigned char>(last), static_cast<unsigned char>(n),
-                                 static_cast<unsigned char>(n >> 8),
-                                 static_cast<unsigned char>(~n), static_cast<unsigned char>(~n >> 8)});
+                                 static_cast<unsigned char>(n >> 8), static_cast<unsigned char>(~n),
+                                 static_cast<unsigned char>(~n >> 8)});
         zlib.insert(zlib.end(), raw.begin() + static_cast<long>(at),
                     raw.begin() + static_cast<long>(at + n));
         if (last) {
