@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 #include "control_ids.h"
@@ -31,9 +32,16 @@ protected:
         TakeQuit();
     }
 
-    HWND Control(int id) const { return FindControl(form->hwnd, id); }
-    HWND Swatch(int code) const { return Control(kIdPicture1 + code); }
-    HWND Band(int slot) const { return Control(kIdPicture2 + slot); }
+    // Looked up once: a search through all the windows per use would dominate long runs.
+    HWND Control(int id) {
+        HWND& control = controls[id];
+        if (control == nullptr) {
+            control = FindControl(form->hwnd, id);
+        }
+        return control;
+    }
+    HWND Swatch(int code) { return Control(kIdPicture1 + code); }
+    HWND Band(int slot) { return Control(kIdPicture2 + slot); }
 
     void Enter(std::initializer_list<int> codes) {
         for (int code : codes) {
@@ -47,4 +55,5 @@ protected:
     }
 
     std::unique_ptr<MainWindow> form;
+    std::map<int, HWND> controls;
 };

@@ -16,7 +16,7 @@ struct ScreenState {
 
 class MainWindowReadingTest : public MainWindowTest {
 protected:
-    ScreenState State() const {
+    ScreenState State() {
         ScreenState state;
         for (int slot = 0; slot < kSlotCount; ++slot) {
             state.bands.push_back(IsWindowVisible(Band(slot)) ? TextOf(Band(slot)) : L"-");

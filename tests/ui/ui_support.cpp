@@ -19,7 +19,8 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
     auto* box = reinterpret_cast<SeenMessageBox*>(param);
     wchar_t className[32];
     GetClassNameW(child, className, 32);
-    if (!IsWindowVisible(child)) {
+    // The box is not shown yet when it activates, so its controls' own style tells.
+    if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) {
         return TRUE;
     }
     if (lstrcmpiW(className, L"Button") == 0) {
@@ -34,27 +35,19 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
     return TRUE;
 }
 
-BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+// Reads a message box as it becomes active, then answers it with OK.
+LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam) {
+    const auto window = reinterpret_cast<HWND>(wParam);
     wchar_t className[16];
-    GetClassNameW(window, className, 16);
-    // A property marks a box already answered; handles of closed boxes are used again.
-    if (lstrcmpW(className, L"#32770") != 0 || !IsWindowVisible(window) ||
-        GetPropW(window, L"KorvaloAnswered") != nullptr) {
-        return TRUE;
+    if (code == HCBT_ACTIVATE && activeSeen != nullptr &&
+        GetClassNameW(window, className, 16) > 0 && lstrcmpW(className, L"#32770") == 0) {
+        SeenMessageBox box;
+        box.title = TextOf(window);
+        EnumChildWindows(window, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
+        activeSeen->push_back(box);
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
     }
-    SeenMessageBox box;
-    box.title = TextOf(window);
-    EnumChildWindows(window, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
-    activeSeen->push_back(box);
-    SetPropW(window, L"KorvaloAnswered", reinterpret_cast<HANDLE>(1));
-    PostMessageW(window, WM_COMMAND, IDOK, 0);
-    return FALSE;
-}
-
-void CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD) {
-    if (activeSeen != nullptr) {
-        EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
-    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void PostButton(HWND target, UINT message, POINT at) {
@@ -272,11 +265,12 @@ std::wstring OutputPath(const wchar_t* name) {
     return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
 }
 
-MessageBoxWatcher::MessageBoxWatcher() : timer(SetTimer(nullptr, 0, 20, WatchTick)) {
+MessageBoxWatcher::MessageBoxWatcher()
+    : hook(SetWindowsHookExW(WH_CBT, AnswerBox, nullptr, GetCurrentThreadId())) {
     activeSeen = &seen;
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {
-    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
     activeSeen = nullptr;
 }

@@ -50,5 +50,5 @@ public:
     std::vector<SeenMessageBox> seen;
 
 private:
-    UINT_PTR timer;
+    HHOOK hook;
 };

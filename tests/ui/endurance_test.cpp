@@ -1,0 +1,146 @@
+#include <cstdio>
+#include <random>
+
+#include "colours.h"
+#include "main_window_fixture.h"
+
+#include <psapi.h>
+#include "reading_oracle.h"
+#include "text.h"
+
+namespace {
+
+SIZE_T PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
+    return counters.PagefileUsage;  // PrivateUsage reads 0 under Wine
+}
+
+class EnduranceTest : public MainWindowTest {
+protected:
+    // The register, the band pictures, the results and the indication all agree with what a
+    // person expects after the same actions.
+    void ExpectAgrees(const Model& model, int action) {
+        const auto& codes = form->Reader().Codes();
+        const size_t n = model.reading.size();
+        ASSERT_EQ(form->Reader().Count(), static_cast<int>(n)) << action;
+        for (size_t slot = 0; slot < kSlotCount; ++slot) {
+            const int slotIndex = static_cast<int>(slot);
+            ASSERT_EQ(codes[slot], slot < n ? model.reading[slot] : EMPTY_BAND) << action;
+            ASSERT_EQ(IsWindowVisible(Band(slotIndex)) != FALSE, slot < n) << action;
+            if (slot < n) {
+                ASSERT_EQ(TextOf(Band(slotIndex)), kPalette[model.entered[slot]].name) << action;
+            }
+        }
+        ASSERT_EQ(IsWindowVisible(Control(kIdLabel4)) != FALSE, model.flipped) << action;
+        ASSERT_EQ(form->Card().IsOpen(), false);
+        ASSERT_EQ(TextOf(Control(kIdLabel2)), Widen(model.resistance)) << action;
+        ASSERT_EQ(TextOf(Control(kIdLabel3)), Widen(model.tolerance)) << action;
+    }
+
+    // Shown and painted at each check point, through a DPI change and a colour change.
+    void ChangeDpiAndColours(int round) {
+        ShowWindow(form->hwnd, SW_RESTORE);
+        Pump(10, form->hwnd);
+        RECT window;
+        GetWindowRect(form->hwnd, &window);
+        RECT large{window.left, window.top, window.left + 840, window.top + 560};
+        SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&large));
+        SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96),
+                     reinterpret_cast<LPARAM>(&window));
+        const int element = COLOR_INFOBK;
+        const COLORREF colour = round % 2 == 0 ? originalGold : RGB(230, 190, 60);
+        SetSysColors(1, &element, &colour);
+        Pump(10, form->hwnd);
+        ShowWindow(form->hwnd, SW_MINIMIZE);
+    }
+
+    void TearDown() override {
+        const int element = COLOR_INFOBK;
+        SetSysColors(1, &element, &originalGold);
+        MainWindowTest::TearDown();
+    }
+
+    COLORREF originalGold = GetSysColor(COLOR_INFOBK);
+};
+
+TEST_F(EnduranceTest, TwentyThousandRandomActions) {
+    constexpr int kActions = 20000;
+    // Minimised between the check points: painting every action would triple the run time.
+    ShowWindow(form->hwnd, SW_MINIMIZE);
+    std::mt19937 random(20261208);
+    Model model;
+    MessageBoxWatcher watcher;
+    SIZE_T memoryAt1000 = 0;
+    DWORD gdiAt1000 = 0;
+    DWORD userAt1000 = 0;
+    const DWORD start = GetTickCount();
+
+    for (int action = 1; action <= kActions; ++action) {
+        const size_t boxesBefore = watcher.seen.size();
+        // Mostly sensible use, so that refusals, each a real message box, stay a few in a
+        // hundred: clicks while bands are missing, readings once there are enough.
+        const size_t count = model.reading.size();
+        const int clickShare = count < 3 ? 99 : count < 5 ? 50 : 1;
+        const int roll = static_cast<int>(random() % 100);
+        if (roll < clickShare) {
+            const int code = static_cast<int>(random() % kColourCount);
+            if (roll % 8 != 0) {
+                Click(Swatch(code));
+            } else {
+                DoubleClick(Swatch(code));
+            }
+            model.Append(code);
+        } else if (roll < clickShare + (100 - clickShare) / 4) {
+            Click(Control(kIdCommand1));
+            model.Reset();
+        } else {
+            Click(Control(kIdCommand2));
+            model.Evaluate();
+        }
+
+        if (model.refusal.empty()) {
+            ASSERT_EQ(watcher.seen.size(), boxesBefore) << action;
+        } else {
+            ASSERT_EQ(watcher.seen.size(), boxesBefore + 1) << action;
+            ASSERT_EQ(watcher.seen.back().text, Widen(model.refusal)) << action;
+        }
+        ExpectAgrees(model, action);
+        if (HasFatalFailure()) {
+            return;
+        }
+        if (action % 1000 == 0) {
+            ChangeDpiAndColours(action / 1000);
+        }
+        if (action == 1000) {
+            memoryAt1000 = PrivateBytes();
+            gdiAt1000 = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+            userAt1000 = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+        }
+    }
+
+    const SIZE_T memoryAtEnd = PrivateBytes();
+    const DWORD gdiAtEnd = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD userAtEnd = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const long long growth =
+        static_cast<long long>(memoryAtEnd) - static_cast<long long>(memoryAt1000);
+    std::printf(
+        "endurance: %d actions in %lu ms, %zu message boxes, private memory %llu KiB "
+        "after 1000 and %llu KiB at the end (growth %lld KiB), GDI objects %lu -> %lu, "
+        "USER objects %lu -> %lu\n",
+        kActions, GetTickCount() - start, watcher.seen.size(),
+        static_cast<unsigned long long>(memoryAt1000 / 1024),
+        static_cast<unsigned long long>(memoryAtEnd / 1024), growth / 1024, gdiAt1000, gdiAtEnd,
+        userAt1000, userAtEnd);
+    EXPECT_LE(growth, 256 * 1024);
+    // GetGuiResources is a stub that answers 0 under Wine; on Windows it counts.
+    if (gdiAtEnd != 0) {
+        EXPECT_EQ(gdiAtEnd, gdiAt1000);
+        EXPECT_EQ(userAtEnd, userAt1000);
+    }
+}
+
+}  // namespace
