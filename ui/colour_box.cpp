@@ -16,13 +16,15 @@ void ColourBox::Register(HINSTANCE instance) {
     RegisterClassExW(&wc);
 }
 
-void ColourBox::Create(const Params& params) {
+void ColourBox::Create(const Params& params, UINT dpi) {
     rect = params.rect;
     cursor = params.cursor;
     onClick = params.onClick;
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
-    CreateWindowExW(WS_EX_CLIENTEDGE, kColourBoxClass, L"", WS_CHILD | visible, 0, 0, 0, 0,
-                    params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+    const RECT r = ToPixels(rect, dpi);
+    CreateWindowExW(WS_EX_CLIENTEDGE, kColourBoxClass, L"", WS_CHILD | visible, r.left, r.top,
+                    r.right - r.left, r.bottom - r.top, params.parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                     GetModuleHandleW(nullptr), this);
     SetColour(params.colour);
 }

@@ -23,7 +23,7 @@ public:
     };
 
     static void Register(HINSTANCE instance);
-    void Create(const Params& params);
+    void Create(const Params& params, UINT dpi);
     void Place(UINT dpi);
     void SetColour(ColourValue value);
     ColourValue Colour() const { return colour; }

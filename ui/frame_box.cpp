@@ -25,13 +25,17 @@ void FrameBox::Register(HINSTANCE instance) {
     RegisterClassExW(&wc);
 }
 
-void FrameBox::Create(const Params& params) {
+void FrameBox::Create(const Params& params, UINT atDpi, HFONT captionFont) {
     rect = params.rect;
     captionColour = params.captionColour;
+    dpi = atDpi;
+    font = captionFont;
+    const RECT r = ToPixels(rect, dpi);
     // WS_EX_CONTROLPARENT lets Tab reach the buttons inside.
     CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, params.caption,
-                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                    params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.left, r.top,
+                    r.right - r.left, r.bottom - r.top, params.parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                     GetModuleHandleW(nullptr), this);
 }
 

@@ -18,7 +18,7 @@ public:
     };
 
     static void Register(HINSTANCE instance);
-    void Create(const Params& params);
+    void Create(const Params& params, UINT dpi, HFONT font);
     void Place(UINT dpi, HFONT font);
     void SetPicture(HICON icon, const Twips& where);
     void ShowPicture(bool visible);

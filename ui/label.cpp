@@ -1,6 +1,6 @@
 #include "label.h"
 
-void Label::Create(const Params& params) {
+void Label::Create(const Params& params, UINT dpi, HFONT textFont) {
     rect = params.rect;
     textColour = params.textColour;
     background = params.background;
@@ -9,11 +9,18 @@ void Label::Create(const Params& params) {
         ownBrush = Brush(CreateSolidBrush(background));
     }
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
-    hwnd = CreateWindowExW(0, L"STATIC", params.text,
-                           WS_CHILD | visible | SS_NOPREFIX | params.style, 0, 0, 0, 0,
-                           params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                           GetModuleHandleW(nullptr), nullptr);
+    const RECT r = ToPixels(rect, dpi);
+    hwnd =
+        CreateWindowExW(0, L"STATIC", params.text, WS_CHILD | visible | SS_NOPREFIX | params.style,
+                        r.left, r.top, r.right - r.left, r.bottom - r.top, params.parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                        GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    font = textFont;
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (fitsText) {
+        FitText();
+    }
 }
 
 Label* Label::FromWindow(HWND hwnd) {

@@ -28,7 +28,7 @@ public:
         bool visible = true;
     };
 
-    void Create(const Params& params);
+    void Create(const Params& params, UINT dpi, HFONT font);
     void Place(UINT dpi, HFONT font);
     void SetText(const std::wstring& text);
     void Show(bool visible);

@@ -41,11 +41,15 @@ constexpr ColourValue kNavy = 0x00800000;
 constexpr ColourValue kRed = 0x000000FF;
 constexpr ColourValue kBlue = 0x00FF0000;
 
-HWND CreateButton(HWND parent, int id, const wchar_t* caption) {
-    return CreateWindowExW(0, L"BUTTON", caption,
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
+HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect, UINT dpi,
+                  HFONT font) {
+    const RECT r = ToPixels(rect, dpi);
+    HWND button = CreateWindowExW(
+        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, r.left, r.top,
+        r.right - r.left, r.bottom - r.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return button;
 }
 
 }  // namespace
@@ -86,44 +90,53 @@ HWND MainWindow::Create() {
     return hwnd;
 }
 
-// Controls are created in tab order within each container; z-order is tab order.
+// Controls are created in tab order within each container, since z-order is tab order, and
+// in their place for the window's DPI.
 void MainWindow::CreateControls() {
-    Frame1.Create({hwnd, kIdFrame1, kFrame1Tw, L"选择区", kHighlight});
+    HFONT standard = fonts.standard.Get();
+    Frame1.Create({hwnd, kIdFrame1, kFrame1Tw, L"选择区", kHighlight}, dpi, standard);
     Label1.Create({.parent = Frame1.hwnd,
                    .id = kIdLabel1,
                    .rect = kLabel1Tw,
-                   .text = L"黑 棕  红 橙 黄 绿 蓝 紫 灰  白 金 银"});
+                   .text = L"黑 棕  红 橙 黄 绿 蓝 紫 灰  白 金 银"},
+                  dpi, fonts.palette.Get());
     for (int code = 0; code < kColourCount; ++code) {
-        Picture1[code].Create({Frame1.hwnd, kIdPicture1 + code, SwatchTw(code),
-                               kPalette[code].value, hand, true,
-                               [this, code] { Picture1_Click(code); }});
+        Picture1[code].Create(
+            {Frame1.hwnd, kIdPicture1 + code, SwatchTw(code), kPalette[code].value, hand, true,
+             [this, code] { Picture1_Click(code); }},
+            dpi);
     }
 
-    Frame2.Create({hwnd, kIdFrame2, kFrame2Tw, L"结果区", kHighlight});
-    Frame3.Create({Frame2.hwnd, kIdFrame3, kFrame3Tw, L"您选择的色环顺序", kNavy});
+    Frame2.Create({hwnd, kIdFrame2, kFrame2Tw, L"结果区", kHighlight}, dpi, standard);
+    Frame3.Create({Frame2.hwnd, kIdFrame3, kFrame3Tw, L"您选择的色环顺序", kNavy}, dpi, standard);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         Picture2[slot].Create(
-            {Frame3.hwnd, kIdPicture2 + slot, BandTw(slot), kButtonFace, nullptr, false, nullptr});
+            {Frame3.hwnd, kIdPicture2 + slot, BandTw(slot), kButtonFace, nullptr, false, nullptr},
+            dpi);
     }
-    Frame4.Create({Frame2.hwnd, kIdFrame4, kFrame4Tw, L"对应的阻值", kHighlight});
+    Frame4.Create({Frame2.hwnd, kIdFrame4, kFrame4Tw, L"对应的阻值", kHighlight}, dpi, standard);
     Label2.Create({.parent = Frame4.hwnd,
                    .id = kIdLabel2,
                    .rect = kLabel2Tw,
                    .text = L"",
                    .textColour = kBlue,
-                   .fitsText = true});
+                   .fitsText = true},
+                  dpi, fonts.resistance.Get());
     Label3.Create(
-        {.parent = Frame4.hwnd, .id = kIdLabel3, .rect = kLabel3Tw, .text = L"", .fitsText = true});
+        {.parent = Frame4.hwnd, .id = kIdLabel3, .rect = kLabel3Tw, .text = L"", .fitsText = true},
+        dpi, fonts.text.Get());
     Label4.Create({.parent = Frame2.hwnd,
                    .id = kIdLabel4,
                    .rect = kLabel4Tw,
                    .text = L"自动翻转",
                    .textColour = kRed,
-                   .visible = false});
+                   .visible = false},
+                  dpi, standard);
 
-    Frame5.Create({hwnd, kIdFrame5, kFrame5Tw, L"控制区", kHighlight});
-    Command2 = CreateButton(Frame5.hwnd, kIdCommand2, L"现在读阻值");
-    Command1 = CreateButton(Frame5.hwnd, kIdCommand1, L"重来");
+    Frame5.Create({hwnd, kIdFrame5, kFrame5Tw, L"控制区", kHighlight}, dpi, standard);
+    Command2 =
+        CreateButton(Frame5.hwnd, kIdCommand2, L"现在读阻值", kCommand2Tw, dpi, fonts.text.Get());
+    Command1 = CreateButton(Frame5.hwnd, kIdCommand1, L"重来", kCommand1Tw, dpi, fonts.text.Get());
 }
 
 MainWindow::Fonts MainWindow::CreateFonts() const {
@@ -151,29 +164,25 @@ void MainWindow::LayOut() {
         PlaceWindow(button, rect, dpi);
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.text.Get()), TRUE);
     }
-    // The arrows come in several sizes; the nearest one is drawn for this DPI.
-    const int arrowsSize = TwipsToPixels(kImage1Tw.width, dpi);
+    LoadArrows();
+}
+
+// The arrows come in several sizes; the nearest one is drawn for this DPI.
+void MainWindow::LoadArrows() {
+    const int size = TwipsToPixels(kImage1Tw.width, dpi);
     arrows = Icon(static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ARROWS), IMAGE_ICON, arrowsSize, arrowsSize, 0)));
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_ARROWS), IMAGE_ICON, size, size, 0)));
     Frame2.SetPicture(arrows.Get(), kImage1Tw);
 }
 
 // The new fonts are in place before the old ones are freed with `newFonts`.
-void MainWindow::ApplyDpi(UINT newDpi, const RECT* suggested) {
+void MainWindow::ApplyDpi(UINT newDpi, const RECT& suggested) {
     dpi = newDpi;
     Fonts newFonts = CreateFonts();
     std::swap(fonts, newFonts);
     LayOut();
-    if (suggested != nullptr) {
-        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        const RECT frame = WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
-                                               TwipsToPixels(kClientHeightTw, dpi), kStyle, 0, dpi);
-        SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -210,16 +219,25 @@ void MainWindow::Command2_Click() {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
+        case WM_CREATE: {
             // No DPI change arrives for the DPI a window is created at.
             dpi = DpiOfWindow(hwnd);
+            fonts = CreateFonts();
             CreateControls();
-            ApplyDpi(dpi, nullptr);
+            LoadArrows();
+            const RECT frame =
+                WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
+                                    TwipsToPixels(kClientHeightTw, dpi), kStyle, 0, dpi);
+            SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             CenterOnWorkArea(hwnd);
-            SetFocus(Command2);
+            // The first activation puts the focus on 现在读阻值. Setting it here would activate
+            // the window before it is even shown.
+            focusBeforeDeactivation = Command2;
             return 0;
+        }
         case WM_DPICHANGED:
-            ApplyDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            ApplyDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SYSCOLORCHANGE:
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

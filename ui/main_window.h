@@ -25,7 +25,7 @@ public:
     HWND Create();
     void Form_Load();
     // Rebuilds fonts and layout for a DPI, as when the window moves to another monitor.
-    void ApplyDpi(UINT newDpi, const RECT* suggested);
+    void ApplyDpi(UINT newDpi, const RECT& suggested);
 
     const ResistorReader& Reader() const { return reader; }
     Elements& ElementsForTest() { return *this; }
@@ -43,6 +43,7 @@ private:
     void CreateControls();
     Fonts CreateFonts() const;
     void LayOut();
+    void LoadArrows();
 
     void Form_Activate();
     void Timer1_Timer();

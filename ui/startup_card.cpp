@@ -83,20 +83,30 @@ bool StartupCard::TakeActivation() {
     return std::exchange(wasActive, false);
 }
 
-void StartupCard::ApplyDpi(UINT newDpi) {
+void StartupCard::CreateFonts() {
+    titleFont = CreateChineseFont(Face::LiShu, 1575, true, dpi);
+    textFont = CreateChineseFont(Face::SongTi, 1200, false, dpi);
+}
+
+void StartupCard::LoadPortrait() {
+    const int size = TwipsToPixels(kImage1Tw.width, dpi);
+    portrait = Icon(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PORTRAIT), IMAGE_ICON, size, size, 0)));
+}
+
+// The labels take the new fonts before the old ones are freed with `oldTitle`, `oldText`.
+void StartupCard::ApplyDpi(UINT newDpi, const RECT& suggested) {
     dpi = newDpi;
-    Font newTitle = CreateChineseFont(Face::LiShu, 1575, true, dpi);
-    Font newText = CreateChineseFont(Face::SongTi, 1200, false, dpi);
-    std::swap(titleFont, newTitle);
-    std::swap(textFont, newText);
+    Font oldTitle = std::move(titleFont);
+    Font oldText = std::move(textFont);
+    CreateFonts();
     Label1.Place(dpi, titleFont.Get());
     Label2.Place(dpi, titleFont.Get());
     Label3.Place(dpi, textFont.Get());
     Label4.Place(dpi, textFont.Get());
-    const int portraitSize = TwipsToPixels(kImage1Tw.width, dpi);
-    portrait = Icon(
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PORTRAIT),
-                                      IMAGE_ICON, portraitSize, portraitSize, 0)));
+    LoadPortrait();
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -125,12 +135,18 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE: {
             // The texts take clicks (SS_NOTIFY), so a click on them does not close the card.
             const DWORD style = SS_CENTER | SS_NOTIFY;
-            Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style});
-            Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style});
+            dpi = DpiOfWindow(hwnd);
+            CreateFonts();
+            HFONT title = titleFont.Get();
+            HFONT text = textFont.Get();
+            Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style}, dpi,
+                          title);
+            Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style}, dpi, title);
             Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw, L"Korvalo 项目组\r\n反馈：项目议题区", 0,
-                           kGreen, style});
-            Label4.Create({hwnd, kIdCardLabel4, kLabel4Tw, L"2007", 0, kGreen, style});
-            ApplyDpi(DpiOfWindow(hwnd));
+                           kGreen, style},
+                          dpi, text);
+            Label4.Create({hwnd, kIdCardLabel4, kLabel4Tw, L"2007", 0, kGreen, style}, dpi, text);
+            LoadPortrait();
             const RECT frame =
                 WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
                                     TwipsToPixels(kClientHeightTw, dpi), kStyle, kExStyle, dpi);
@@ -139,14 +155,9 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             CenterOnWorkArea(hwnd);
             return 0;
         }
-        case WM_DPICHANGED: {
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            ApplyDpi(LOWORD(wParam));
-            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+        case WM_DPICHANGED:
+            ApplyDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_PAINT: {
             PaintScope paint(hwnd);
             Paint(paint.Dc());

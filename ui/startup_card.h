@@ -28,7 +28,9 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void ApplyDpi(UINT newDpi);
+    void CreateFonts();
+    void LoadPortrait();
+    void ApplyDpi(UINT newDpi, const RECT& suggested);
     void Paint(HDC dc);
     bool OnSurface(POINT at) const;
 
