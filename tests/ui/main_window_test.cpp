@@ -99,6 +99,10 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
         EXPECT_EQ(r.right - r.left, Times1Point5(g.px96.right - g.px96.left)) << g.id;
         EXPECT_EQ(r.bottom - r.top, Times1Point5(g.px96.bottom - g.px96.top)) << g.id;
     }
+    form->ElementsForTest().SetToleranceText("允许偏差±5%");
+    form->ElementsForTest().ShowFlipped(true);
+    Pump(50, form->hwnd);
+    WritePng(OutputPath(L"korvalo-main-144dpi.png"), CaptureClient(form->hwnd));
     // The self-sizing label was measured again with the larger font.
     const RECT label144 = RectInParent(Control(kIdLabel2));
     EXPECT_NEAR(label144.bottom - label144.top, 1.5 * (label96.bottom - label96.top), 3);
