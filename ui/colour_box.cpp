@@ -55,15 +55,10 @@ void ColourBox::Paint(HDC dc) {
 }
 
 LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (ServePaint(hwnd, message, wParam, [this](HDC dc) { Paint(dc); })) {
+        return 0;
+    }
     switch (message) {
-        case WM_PAINT: {
-            PaintScope paint(hwnd);
-            Paint(paint.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_SETCURSOR:

@@ -1,6 +1,6 @@
 #include "frame_box.h"
 
-#include <string>
+#include <iterator>
 
 #include "colours.h"
 #include "control_ids.h"
@@ -94,18 +94,13 @@ void FrameBox::Paint(HDC dc) {
 }
 
 LRESULT FrameBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (ServePaint(hwnd, message, wParam, [this](HDC dc) { Paint(dc); })) {
+        return 0;
+    }
     switch (message) {
-        case WM_PAINT: {
-            PaintScope paint(hwnd);
-            Paint(paint.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_CTLCOLORSTATIC:
-            if (Label* label = Label::FromWindow(reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(label->Colours(reinterpret_cast<HDC>(wParam)));
+            if (const LRESULT brush = Label::AnswerCtlColor(wParam, lParam)) {
+                return brush;
             }
             break;
         case WM_COMMAND:

@@ -23,12 +23,23 @@ void Label::Create(const Params& params, UINT dpi, HFONT textFont) {
     }
 }
 
-Label* Label::FromWindow(HWND hwnd) {
+LRESULT Label::AnswerCtlColor(WPARAM dc, LPARAM control) {
+    const auto window = reinterpret_cast<HWND>(control);
     wchar_t className[16];
-    if (GetClassNameW(hwnd, className, 16) == 0 || lstrcmpiW(className, L"STATIC") != 0) {
-        return nullptr;
+    if (GetClassNameW(window, className, 16) == 0 || lstrcmpiW(className, L"STATIC") != 0) {
+        return 0;
     }
-    return reinterpret_cast<Label*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    const auto* label = reinterpret_cast<const Label*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (label == nullptr) {
+        return 0;
+    }
+    const auto hdc = reinterpret_cast<HDC>(dc);
+    SetTextColor(hdc, ResolveColour(label->textColour));
+    SetBkColor(hdc, ResolveColour(label->background));
+    HBRUSH brush = label->ownBrush.Get() != nullptr
+                       ? label->ownBrush.Get()
+                       : GetSysColorBrush(static_cast<int>(label->background & 0xFF));
+    return reinterpret_cast<LRESULT>(brush);
 }
 
 void Label::Place(UINT dpi, HFONT newFont) {
@@ -63,11 +74,4 @@ void Label::FitText() {
     SetWindowPos(hwnd, nullptr, 0, 0, extent.cx, extent.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
-}
-
-HBRUSH Label::Colours(HDC dc) const {
-    SetTextColor(dc, ResolveColour(textColour));
-    SetBkColor(dc, ResolveColour(background));
-    return ownBrush.Get() != nullptr ? ownBrush.Get()
-                                     : GetSysColorBrush(static_cast<int>(background & 0xFF));
 }

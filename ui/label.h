@@ -32,8 +32,8 @@ public:
     void Place(UINT dpi, HFONT font);
     void SetText(const std::wstring& text);
     void Show(bool visible);
-    HBRUSH Colours(HDC dc) const;
-    static Label* FromWindow(HWND hwnd);
+    // For a container's WM_CTLCOLORSTATIC: the label's brush, or 0 when it is no Label.
+    static LRESULT AnswerCtlColor(WPARAM dc, LPARAM control);
 
     HWND hwnd = nullptr;
 

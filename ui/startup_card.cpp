@@ -131,6 +131,9 @@ void StartupCard::Paint(HDC dc) {
 }
 
 LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (ServePaint(hwnd, message, wParam, [this](HDC dc) { Paint(dc); })) {
+        return 0;
+    }
     switch (message) {
         case WM_CREATE: {
             // The texts take clicks (SS_NOTIFY), so a click on them does not close the card.
@@ -158,19 +161,11 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             ApplyDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_PAINT: {
-            PaintScope paint(hwnd);
-            Paint(paint.Dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_CTLCOLORSTATIC:
-            if (Label* label = Label::FromWindow(reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(label->Colours(reinterpret_cast<HDC>(wParam)));
+            if (const LRESULT brush = Label::AnswerCtlColor(wParam, lParam)) {
+                return brush;
             }
             break;
         case WM_ACTIVATE:

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "gdi.h"
+
 // The window procedure of a class whose windows are each served by one T. The T arrives in
 // lpCreateParams, lives in GWLP_USERDATA and is let go at WM_NCDESTROY.
 template <typename T>
@@ -23,4 +25,20 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         self->hwnd = nullptr;
     }
     return result;
+}
+
+// Serves WM_PAINT and WM_PRINTCLIENT from one paint function, so that PrintWindow and the
+// tests get the pixels the screen gets.
+template <typename PaintFunction>
+bool ServePaint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction paint) {
+    if (message == WM_PAINT) {
+        PaintScope scope(hwnd);
+        paint(scope.Dc());
+        return true;
+    }
+    if (message == WM_PRINTCLIENT) {
+        paint(reinterpret_cast<HDC>(wParam));
+        return true;
+    }
+    return false;
 }

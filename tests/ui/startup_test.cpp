@@ -1,39 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "control_ids.h"
-#include "main_window.h"
+#include "main_window_fixture.h"
 #include "screen_cursor.h"
-#include "ui_support.h"
 
 namespace {
 
-// The program's own start: load, then show; the card is still up.
-class StartupTest : public ::testing::Test {
+class StartupTest : public ProgramStartTest {
 protected:
-    static void SetUpTestSuite() { MainWindow::Register(GetModuleHandleW(nullptr)); }
-
-    void SetUp() override {
-        form = std::make_unique<MainWindow>(GetModuleHandleW(nullptr));
-        ASSERT_NE(form->Create(), nullptr);
-        form->Form_Load();
-        ShowWindow(form->hwnd, SW_SHOW);
-        shownAt = GetTickCount();
-        Pump(20, form->hwnd);
-    }
-
-    void TearDown() override {
-        form.reset();
-        Pump(20);
-        TakeQuit();
-    }
-
     HWND Card() const { return form->Card().hwnd; }
     bool CardOpen() const { return form->Card().IsOpen(); }
-
-    std::unique_ptr<MainWindow> form;
-    DWORD shownAt = 0;
 };
 
 // Points on the card, in pixels at 96 DPI.
