@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "number_text.h"

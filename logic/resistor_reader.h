@@ -23,9 +23,6 @@ public:
     int Count() const { return BandCount; }
     float Value() const { return ResistanceValue; }
 
-    // Lets tests format any stored value the way an evaluation would.
-    void SetValueForTest(float value) { ResistanceValue = value; }
-
 private:
     Elements& window;
     std::array<BandCode, kSlotCount> BandCodes{EMPTY_BAND, EMPTY_BAND, EMPTY_BAND, EMPTY_BAND,

@@ -65,12 +65,12 @@ void Label::Show(bool visible) {
 
 // One line, never wrapped: whatever runs past the container's edge is cut off there.
 void Label::FitText() {
-    wchar_t text[256];
-    const int length = GetWindowTextW(hwnd, text, 256);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    const int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
     WindowDc screen(hwnd);
     ScopedSelect selectFont(screen.Dc(), font);
     SIZE extent{};
-    GetTextExtentPoint32W(screen.Dc(), text, length, &extent);
+    GetTextExtentPoint32W(screen.Dc(), text.c_str(), length, &extent);
     SetWindowPos(hwnd, nullptr, 0, 0, extent.cx, extent.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);

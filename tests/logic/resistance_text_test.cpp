@@ -45,13 +45,6 @@ TEST(ResistanceText, ScalesToTheUnitAndWritesNoFloatNoise) {
     }
 }
 
-TEST(ResistanceText, ShowResistanceWritesOnlyLabel2) {
-    ReaderFixture f;
-    f.reader.SetValueForTest(47.5f);
-    f.reader.ShowResistance();
-    EXPECT_EQ(f.window.calls, std::vector<std::string>{"Label2 47.5Ω"});
-}
-
 TEST(NumberText, RoundsToSignificantDigitsWithoutTrailingZeros) {
     struct Row {
         double value;
