@@ -23,18 +23,16 @@ constexpr Twips kLabel2Tw{2520, 1080, 735, 315};
 constexpr Twips kLabel3Tw{1800, 1560, 2295, 600};
 constexpr Twips kLabel4Tw{600, 1800, 495, 240};
 
-struct Line {
-    POINT fromTw, toTw;
+// Line1 to Line4 and Line5 to Line8: two frames of lines, each open at the top-left
+// corner where the portrait stands.
+struct LineFrame {
     COLORREF colour;
     int widthPx;
+    POINT pointsTw[5];
 };
-
-// Two frames of lines, open at the top-left corner where the portrait stands.
-constexpr Line kLines[] = {
-    {{960, 120}, {4560, 120}, kPink, 3},         {{4560, 120}, {4560, 2400}, kPink, 3},
-    {{4560, 2400}, {120, 2400}, kPink, 3},       {{120, 2400}, {120, 960}, kPink, 3},
-    {{1200, 240}, {4440, 240}, kPaleYellow, 2},  {{4440, 240}, {4440, 2280}, kPaleYellow, 2},
-    {{4440, 2280}, {240, 2280}, kPaleYellow, 2}, {{240, 2280}, {240, 1200}, kPaleYellow, 2},
+constexpr LineFrame kLineFrames[2] = {
+    {kPink, 3, {{960, 120}, {4560, 120}, {4560, 2400}, {120, 2400}, {120, 960}}},
+    {kPaleYellow, 2, {{1200, 240}, {4440, 240}, {4440, 2280}, {240, 2280}, {240, 1200}}},
 };
 
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
@@ -83,9 +81,14 @@ bool StartupCard::TakeActivation() {
     return std::exchange(wasActive, false);
 }
 
-void StartupCard::CreateFonts() {
+// Fonts and pens are made once per DPI, not at each paint.
+void StartupCard::CreateDrawingTools() {
     titleFont = CreateChineseFont(Face::LiShu, 1575, true, dpi);
     textFont = CreateChineseFont(Face::SongTi, 1200, false, dpi);
+    for (size_t i = 0; i < std::size(kLineFrames); ++i) {
+        linePens[i] = Pen(
+            CreatePen(PS_SOLID, ScaleFrom96(kLineFrames[i].widthPx, dpi), kLineFrames[i].colour));
+    }
 }
 
 void StartupCard::LoadPortrait() {
@@ -99,7 +102,7 @@ void StartupCard::ApplyDpi(UINT newDpi, const RECT& suggested) {
     dpi = newDpi;
     Font oldTitle = std::move(titleFont);
     Font oldText = std::move(textFont);
-    CreateFonts();
+    CreateDrawingTools();
     Label1.Place(dpi, titleFont.Get());
     Label2.Place(dpi, titleFont.Get());
     Label3.Place(dpi, textFont.Get());
@@ -119,11 +122,13 @@ void StartupCard::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
     FillRect(dc, &client, green.Get());
-    for (const Line& line : kLines) {
-        Pen pen(CreatePen(PS_SOLID, ScaleFrom96(line.widthPx, dpi), line.colour));
-        ScopedSelect selectPen(dc, pen.Get());
-        MoveToEx(dc, TwipsToPixels(line.fromTw.x, dpi), TwipsToPixels(line.fromTw.y, dpi), nullptr);
-        LineTo(dc, TwipsToPixels(line.toTw.x, dpi), TwipsToPixels(line.toTw.y, dpi));
+    for (size_t i = 0; i < std::size(kLineFrames); ++i) {
+        ScopedSelect selectPen(dc, linePens[i].Get());
+        const POINT* points = kLineFrames[i].pointsTw;
+        MoveToEx(dc, TwipsToPixels(points[0].x, dpi), TwipsToPixels(points[0].y, dpi), nullptr);
+        for (int p = 1; p < 5; ++p) {
+            LineTo(dc, TwipsToPixels(points[p].x, dpi), TwipsToPixels(points[p].y, dpi));
+        }
     }
     const RECT box = ToPixels(kImage1Tw, dpi);
     DrawIconEx(dc, box.left, box.top, portrait.Get(), box.right - box.left, box.bottom - box.top, 0,
@@ -139,7 +144,7 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The texts take clicks (SS_NOTIFY), so a click on them does not close the card.
             const DWORD style = SS_CENTER | SS_NOTIFY;
             dpi = DpiOfWindow(hwnd);
-            CreateFonts();
+            CreateDrawingTools();
             HFONT title = titleFont.Get();
             HFONT text = textFont.Get();
             Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style}, dpi,

@@ -28,7 +28,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateFonts();
+    void CreateDrawingTools();
     void LoadPortrait();
     void ApplyDpi(UINT newDpi, const RECT& suggested);
     void Paint(HDC dc);
@@ -36,6 +36,7 @@ private:
 
     UINT dpi = 96;
     Font titleFont, textFont;
+    Pen linePens[2];
     Icon portrait;
     Brush green;
     Label Label1, Label2, Label3, Label4;
