@@ -25,6 +25,9 @@ for flag in "${flags[@]}"; do
     grep -q "^[[:space:]]*$flag\$" <<<"$headers" || fail "$flag is not set"
 done
 
+# Without relocations the loader cannot move the image, whatever DYNAMIC_BASE says.
+"$objdump" -h "$exe" | grep -q '[[:space:]]\.reloc[[:space:]]' || fail "no .reloc section"
+
 # Only DLLs that every Windows 7 to 11 install has; no runtime DLLs beside the exe.
 allowed='^(kernel32|user32|gdi32|comctl32|msvcrt)\.dll$'
 while read -r dll; do
