@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "dpi.h"
+
 namespace {
 
 int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -46,7 +48,7 @@ const wchar_t* AvailableFace(Face face) {
 
 Font CreateChineseFont(Face face, int hundredthsOfPoint, bool bold, UINT dpi) {
     LOGFONTW font{};
-    font.lfHeight = -MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 7200);
+    font.lfHeight = -PointsToPixels(hundredthsOfPoint, dpi);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = GB2312_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;

@@ -22,7 +22,6 @@ public:
     void Place(UINT dpi, HFONT font);
     void SetPicture(HICON icon, const Twips& where);
     void ShowPicture(bool visible);
-    bool PictureVisible() const { return pictureVisible; }
 
     HWND hwnd = nullptr;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
