@@ -6,14 +6,9 @@
 #include "window_proc.h"
 
 void ColourBox::Register(HINSTANCE instance) {
-    WNDCLASSEXW wc{sizeof wc};
     // CS_DBLCLKS turns the second press of a double-click into WM_LBUTTONDBLCLK, which is
-    // not a click.
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProcOf<ColourBox>;
-    wc.hInstance = instance;
-    wc.lpszClassName = kColourBoxClass;
-    RegisterClassExW(&wc);
+    // not a click. The box paints all of itself, so it needs no background brush.
+    RegisterWindowClass<ColourBox>(instance, kColourBoxClass, nullptr, CS_DBLCLKS);
 }
 
 void ColourBox::Create(const Params& params, UINT dpi) {

@@ -16,13 +16,8 @@ constexpr int kCaptionPaddingTw = 30;
 }  // namespace
 
 void FrameBox::Register(HINSTANCE instance) {
-    WNDCLASSEXW wc{sizeof wc};
-    wc.lpfnWndProc = WindowProcOf<FrameBox>;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFrameClass;
-    RegisterClassExW(&wc);
+    RegisterWindowClass<FrameBox>(instance, kFrameClass,
+                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 void FrameBox::Create(const Params& params, UINT atDpi, HFONT captionFont) {

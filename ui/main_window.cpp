@@ -55,14 +55,9 @@ HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect
 }  // namespace
 
 void MainWindow::Register(HINSTANCE instance) {
-    WNDCLASSEXW wc{sizeof wc};
-    wc.lpfnWndProc = WindowProcOf<MainWindow>;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PORTRAIT));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainWindowClass;
-    RegisterClassExW(&wc);
+    RegisterWindowClass<MainWindow>(instance, kMainWindowClass,
+                                    reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), 0,
+                                    LoadIconW(instance, MAKEINTRESOURCEW(IDI_PORTRAIT)));
     FrameBox::Register(instance);
     ColourBox::Register(instance);
     StartupCard::Register(instance);

@@ -42,12 +42,8 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 }  // namespace
 
 void StartupCard::Register(HINSTANCE instance) {
-    WNDCLASSEXW wc{sizeof wc};
-    wc.lpfnWndProc = WindowProcOf<StartupCard>;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kCardWindowClass;
-    RegisterClassExW(&wc);
+    // The card paints all of itself in green.
+    RegisterWindowClass<StartupCard>(instance, kCardWindowClass, nullptr);
 }
 
 StartupCard::~StartupCard() {

@@ -27,6 +27,21 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
+// Registers the class whose windows are each served by one T, with the arrow cursor.
+template <typename T>
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HBRUSH background, UINT style = 0,
+                         HICON icon = nullptr) {
+    WNDCLASSEXW wc{sizeof wc};
+    wc.style = style;
+    wc.lpfnWndProc = WindowProcOf<T>;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 // Serves WM_PAINT and WM_PRINTCLIENT from one paint function, so that PrintWindow and the
 // tests get the pixels the screen gets.
 template <typename PaintFunction>
