@@ -4,22 +4,22 @@
 
 #include <utility>
 
-// Owns one GDI object and deletes it once.
-template <typename Handle>
-class GdiObject {
+// Owns one handle and frees it once, with `Free`.
+template <typename Handle, typename Free>
+class Owned {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    Owned() = default;
+    explicit Owned(Handle handle) : handle(handle) {}
+    Owned(Owned&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
+    Owned& operator=(Owned&& other) noexcept {
         std::swap(handle, other.handle);
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() {
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    ~Owned() {
         if (handle != nullptr) {
-            DeleteObject(handle);
+            Free{}(handle);
         }
     }
     Handle Get() const { return handle; }
@@ -28,32 +28,18 @@ private:
     Handle handle = nullptr;
 };
 
-using Font = GdiObject<HFONT>;
-using Brush = GdiObject<HBRUSH>;
-using Pen = GdiObject<HPEN>;
-
-// Owns an icon from LoadImage (not a shared one) and destroys it once.
-class Icon {
-public:
-    Icon() = default;
-    explicit Icon(HICON handle) : handle(handle) {}
-    Icon(Icon&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
-    Icon& operator=(Icon&& other) noexcept {
-        std::swap(handle, other.handle);
-        return *this;
-    }
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    ~Icon() {
-        if (handle != nullptr) {
-            DestroyIcon(handle);
-        }
-    }
-    HICON Get() const { return handle; }
-
-private:
-    HICON handle = nullptr;
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+// For icons from LoadImage, not shared ones.
+struct DestroyIconHandle {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
+using Font = Owned<HFONT, DeleteGdiObject>;
+using Brush = Owned<HBRUSH, DeleteGdiObject>;
+using Pen = Owned<HPEN, DeleteGdiObject>;
+using Icon = Owned<HICON, DestroyIconHandle>;
 
 // Selects an object into a DC for one scope.
 class ScopedSelect {
