@@ -1,5 +1,5 @@
 #include "resistor_reader.h"
-#include "texts.h"
+#include "messages.h"
 
 void ResistorReader::Initialise() {
     window.ShowFlipped(false);

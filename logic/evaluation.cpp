@@ -2,9 +2,9 @@
 #include <iterator>
 #include <limits>
 
-#include "number_text.h"
+#include "decimal_format.h"
 #include "resistor_reader.h"
-#include "texts.h"
+#include "messages.h"
 
 namespace {
 

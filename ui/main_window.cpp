@@ -4,8 +4,8 @@
 #include "fonts.h"
 #include "resource_ids.h"
 #include "screen_cursor.h"
-#include "text.h"
-#include "texts.h"
+#include "utf8.h"
+#include "messages.h"
 #include "window_proc.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "recording_elements.h"
 #include "resistor_reader.h"
-#include "texts.h"
+#include "messages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "recording_elements.h"
-#include "texts.h"
+#include "messages.h"
 
 namespace {
 

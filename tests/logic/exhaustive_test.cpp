@@ -6,7 +6,7 @@
 
 #include "reading_oracle.h"
 #include "recording_elements.h"
-#include "texts.h"
+#include "messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "texts.h"
+#include "messages.h"
 
 // The float nearest digits × 10^exponent, found with exact integer arithmetic: scale the
 // rational to 24 significant bits, then round half to even. Readings stay below 2^42, so

@@ -6,7 +6,7 @@
 
 #include <psapi.h>
 #include "reading_oracle.h"
-#include "text.h"
+#include "utf8.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "text.h"
+#include "utf8.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "number_text.h"
+#include "decimal_format.h"
 #include "recording_elements.h"
 #include "resistor_reader.h"
 
@@ -61,6 +61,7 @@ TEST(NumberText, RoundsToSignificantDigitsWithoutTrailingZeros) {
         {0.00012345, 7, "0.00012345"},
         {0.000012345, 7, "1.2345E-05"},
         {999.99999999, 15, "999.99999999"},
+        {1.5e27, 7, "1.5E+27"},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(SignificantText(r.value, r.digits), r.text) << r.value;

@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "decimal_format.h"
 #include "resistor_reader.h"
 
 // Scales to the largest unit the value reaches. Many values of 10^9 ohms and more are not

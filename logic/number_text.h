@@ -1,7 +1,0 @@
-#pragma once
-
-#include <string>
-
-std::string SignificantText(double value, int digits);
-std::string ShortestText(float value, int decimalShift);
-std::string IntegerText(int value);
