@@ -5,26 +5,29 @@
 #include "screen_cursor.h"
 #include "window_proc.h"
 
-void ColourBox::Register(HINSTANCE instance) {
+bool ColourBox::Register(HINSTANCE instance) {
     // CS_DBLCLKS turns the second press of a double-click into WM_LBUTTONDBLCLK, which is
     // not a click. The box paints all of itself, so it needs no background brush.
-    RegisterWindowClass<ColourBox>(instance, kColourBoxClass, nullptr, CS_DBLCLKS);
+    return RegisterWindowClass<ColourBox>(instance, kColourBoxClass, nullptr, CS_DBLCLKS);
 }
 
-void ColourBox::Create(const Params& params, UINT dpi) {
+bool ColourBox::Create(const Params& params, UINT atDpi) {
     rect = params.rect;
+    dpi = atDpi;
     cursor = params.cursor;
     onClick = params.onClick;
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
-    const RECT r = ToPixels(rect, dpi);
-    CreateWindowExW(WS_EX_CLIENTEDGE, kColourBoxClass, L"", WS_CHILD | visible, r.left, r.top,
-                    r.right - r.left, r.bottom - r.top, params.parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                    GetModuleHandleW(nullptr), this);
+    CreateChild(params.parent, params.id, kColourBoxClass, L"", WS_TABSTOP | visible,
+                WS_EX_CLIENTEDGE, rect, dpi, this);
+    if (hwnd == nullptr) {
+        return false;
+    }
     SetColour(params.colour);
+    return true;
 }
 
-void ColourBox::Place(UINT dpi) {
+void ColourBox::Place(UINT newDpi) {
+    dpi = newDpi;
     PlaceWindow(hwnd, rect, dpi);
 }
 
@@ -47,6 +50,12 @@ void ColourBox::Paint(HDC dc) {
     HBRUSH brush = ownBrush.Get() != nullptr ? ownBrush.Get()
                                              : GetSysColorBrush(static_cast<int>(colour & 0xFF));
     FillRect(dc, &client, brush);
+    const auto uiState = static_cast<UINT>(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0));
+    if (GetFocus() == hwnd && (uiState & UISF_HIDEFOCUS) == 0) {
+        const int inset = ScaleFrom96(2, dpi);
+        InflateRect(&client, -inset, -inset);
+        DrawFocusRect(dc, &client);
+    }
 }
 
 LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -85,6 +94,13 @@ LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CAPTURECHANGED:
             pressed = false;
             return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
+        case WM_UPDATEUISTATE:
+            InvalidateRect(hwnd, nullptr, FALSE);
+            break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

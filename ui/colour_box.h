@@ -9,7 +9,8 @@
 #include "gdi.h"
 
 // A sunken box filled with one colour: a palette swatch or a band picture. It reports
-// mouse clicks; the second click of a double-click is not a click.
+// mouse clicks; the second click of a double-click is not a click. It takes the focus from
+// the keyboard only, and shows it when keyboard cues are on; keys do nothing on it.
 class ColourBox {
 public:
     struct Params {
@@ -22,9 +23,13 @@ public:
         std::function<void()> onClick;
     };
 
-    static void Register(HINSTANCE instance);
-    void Create(const Params& params, UINT dpi);
-    void Place(UINT dpi);
+    static bool Register(HINSTANCE instance);
+    ColourBox() = default;
+    ColourBox(const ColourBox&) = delete;
+    ColourBox& operator=(const ColourBox&) = delete;
+
+    bool Create(const Params& params, UINT dpi);
+    void Place(UINT newDpi);
     void SetColour(ColourValue value);
     ColourValue Colour() const { return colour; }
     void Show(bool visible);
@@ -36,6 +41,7 @@ private:
     void Paint(HDC dc);
 
     Twips rect{};
+    UINT dpi = 96;
     ColourValue colour = 0;
     Brush ownBrush;
     HCURSOR cursor = nullptr;

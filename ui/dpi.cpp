@@ -2,22 +2,16 @@
 
 namespace {
 
-// These came after Windows 7, so they are looked up at run time.
-template <typename Function>
-Function Lookup(const wchar_t* module, const char* name) {
-    HMODULE handle = GetModuleHandleW(module);
-    if (handle == nullptr) {
-        handle = LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    }
-    return handle == nullptr
-               ? nullptr
-               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
-}
-
-using SetContextFn = BOOL(WINAPI*)(HANDLE);
-using SetAwarenessFn = HRESULT(WINAPI*)(int);
 using DpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+// These came after Windows 7, so they are looked up at run time. The process is made DPI
+// aware by its manifest.
+template <typename Function>
+Function FromUser32(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
 
 UINT SystemDpi() {
     HDC screen = GetDC(nullptr);
@@ -28,25 +22,8 @@ UINT SystemDpi() {
 
 }  // namespace
 
-// The manifest asks for the same; this covers a build run without it. Per-monitor v2 on
-// Windows 10 1703 and later, per-monitor on 8.1, system-aware before.
-void EnableDpiAwareness() {
-    const auto kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-    if (auto setContext = Lookup<SetContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
-        if (setContext(kPerMonitorAwareV2)) {
-            return;
-        }
-    }
-    if (auto setAwareness = Lookup<SetAwarenessFn>(L"shcore.dll", "SetProcessDpiAwareness")) {
-        if (SUCCEEDED(setAwareness(2))) {
-            return;
-        }
-    }
-    SetProcessDPIAware();
-}
-
 UINT DpiOfWindow(HWND hwnd) {
-    static const auto dpiForWindow = Lookup<DpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    static const auto dpiForWindow = FromUser32<DpiForWindowFn>("GetDpiForWindow");
     if (dpiForWindow != nullptr && hwnd != nullptr) {
         if (const UINT dpi = dpiForWindow(hwnd); dpi != 0) {
             return dpi;
@@ -74,31 +51,35 @@ RECT ToPixels(const Twips& twips, UINT dpi) {
             top + TwipsToPixels(twips.height, dpi)};
 }
 
+HWND CreateChild(HWND parent, int id, const wchar_t* className, const wchar_t* text, DWORD style,
+                 DWORD exStyle, const Twips& rect, UINT dpi, void* param) {
+    const RECT r = ToPixels(rect, dpi);
+    return CreateWindowExW(exStyle, className, text, WS_CHILD | style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), param);
+}
+
 void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi) {
     const RECT r = ToPixels(twips, dpi);
     SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto adjustForDpi =
-        Lookup<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
-    RECT rect{0, 0, width, height};
-    if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, FALSE, exStyle, dpi)) {
-        AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi) {
+    static const auto adjustForDpi = FromUser32<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
+    RECT frame{0, 0, TwipsToPixels(clientWidthTw, dpi), TwipsToPixels(clientHeightTw, dpi)};
+    if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     }
-    return rect;
-}
-
-void CenterOnWorkArea(HWND hwnd) {
     MONITORINFO monitor{sizeof monitor};
     GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    RECT window;
-    GetWindowRect(hwnd, &window);
     const RECT& area = monitor.rcWork;
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
     SetWindowPos(hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 area.top + (area.bottom - area.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }

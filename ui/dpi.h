@@ -7,12 +7,27 @@ struct Twips {
     int left, top, width, height;
 };
 
-void EnableDpiAwareness();
 UINT DpiOfWindow(HWND hwnd);
 int TwipsToPixels(int twips, UINT dpi);
 int PointsToPixels(int hundredthsOfPoint, UINT dpi);
 int ScaleFrom96(int pixels, UINT dpi);
 RECT ToPixels(const Twips& twips, UINT dpi);
+
+// A child window created in its place for `dpi`; `param` reaches WM_NCCREATE.
+HWND CreateChild(HWND parent, int id, const wchar_t* className, const wchar_t* text, DWORD style,
+                 DWORD exStyle, const Twips& rect, UINT dpi, void* param = nullptr);
 void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi);
-RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi);
-void CenterOnWorkArea(HWND hwnd);
+// Sizes a top-level window so that its client area is the given size in twips, and centres
+// it on the work area.
+void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi);
+
+// WM_DPICHANGED: `relayOut(dpi)` makes the new fonts and places every child; then the window
+// takes the rectangle the system suggests and repaints.
+template <typename RelayOut>
+void FollowDpiChange(HWND hwnd, WPARAM wParam, LPARAM lParam, RelayOut relayOut) {
+    relayOut(static_cast<UINT>(LOWORD(wParam)));
+    const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}

@@ -15,23 +15,21 @@ constexpr int kCaptionPaddingTw = 30;
 
 }  // namespace
 
-void FrameBox::Register(HINSTANCE instance) {
-    RegisterWindowClass<FrameBox>(instance, kFrameClass,
-                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+bool FrameBox::Register(HINSTANCE instance) {
+    return RegisterWindowClass<FrameBox>(instance, kFrameClass,
+                                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
-void FrameBox::Create(const Params& params, UINT atDpi, HFONT captionFont) {
+bool FrameBox::Create(const Params& params, UINT atDpi, HFONT captionFont) {
     rect = params.rect;
     captionColour = params.captionColour;
     dpi = atDpi;
     font = captionFont;
-    const RECT r = ToPixels(rect, dpi);
-    // WS_EX_CONTROLPARENT lets Tab reach the buttons inside.
-    CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, params.caption,
-                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.left, r.top,
-                    r.right - r.left, r.bottom - r.top, params.parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                    GetModuleHandleW(nullptr), this);
+    // WS_EX_CONTROLPARENT lets Tab reach the controls inside.
+    CreateChild(params.parent, params.id, kFrameClass, params.caption,
+                WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, rect, dpi,
+                this);
+    return hwnd != nullptr;
 }
 
 void FrameBox::Place(UINT newDpi, HFONT newFont) {
@@ -94,7 +92,7 @@ LRESULT FrameBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_CTLCOLORSTATIC:
-            if (const LRESULT brush = Label::AnswerCtlColor(wParam, lParam)) {
+            if (const LRESULT brush = Label::Reflect(wParam, lParam)) {
                 return brush;
             }
             break;

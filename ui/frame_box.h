@@ -17,8 +17,12 @@ public:
         ColourValue captionColour;
     };
 
-    static void Register(HINSTANCE instance);
-    void Create(const Params& params, UINT dpi, HFONT font);
+    static bool Register(HINSTANCE instance);
+    FrameBox() = default;
+    FrameBox(const FrameBox&) = delete;
+    FrameBox& operator=(const FrameBox&) = delete;
+
+    bool Create(const Params& params, UINT dpi, HFONT font);
     void Place(UINT dpi, HFONT font);
     void SetPicture(HICON icon, const Twips& where);
     void ShowPicture(bool visible);

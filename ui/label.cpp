@@ -1,6 +1,15 @@
 #include "label.h"
 
-void Label::Create(const Params& params, UINT dpi, HFONT textFont) {
+#include <commctrl.h>
+
+namespace {
+
+// The colour message as a container hands it back to the label it concerns.
+constexpr UINT kReflectedCtlColorStatic = WM_APP + WM_CTLCOLORSTATIC;
+
+}  // namespace
+
+bool Label::Create(const Params& params, UINT dpi, HFONT textFont) {
     rect = params.rect;
     textColour = params.textColour;
     background = params.background;
@@ -8,37 +17,44 @@ void Label::Create(const Params& params, UINT dpi, HFONT textFont) {
     if ((background & kSystemColourFlag) == 0) {
         ownBrush = Brush(CreateSolidBrush(background));
     }
+    // A label that fits its text never wraps it.
+    const DWORD style = fitsText ? SS_LEFTNOWORDWRAP : params.style;
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
-    const RECT r = ToPixels(rect, dpi);
-    hwnd =
-        CreateWindowExW(0, L"STATIC", params.text, WS_CHILD | visible | SS_NOPREFIX | params.style,
-                        r.left, r.top, r.right - r.left, r.bottom - r.top, params.parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                        GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    hwnd = CreateChild(params.parent, params.id, L"STATIC", params.text,
+                       visible | SS_NOPREFIX | style, 0, rect, dpi);
+    if (hwnd == nullptr ||
+        !SetWindowSubclass(hwnd, Subclass, 0, reinterpret_cast<DWORD_PTR>(this))) {
+        return false;
+    }
     font = textFont;
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (fitsText) {
         FitText();
     }
+    return true;
 }
 
-LRESULT Label::AnswerCtlColor(WPARAM dc, LPARAM control) {
-    const auto window = reinterpret_cast<HWND>(control);
-    wchar_t className[16];
-    if (GetClassNameW(window, className, 16) == 0 || lstrcmpiW(className, L"STATIC") != 0) {
-        return 0;
+LRESULT Label::Reflect(WPARAM dc, LPARAM control) {
+    return SendMessageW(reinterpret_cast<HWND>(control), kReflectedCtlColorStatic, dc, control);
+}
+
+LRESULT CALLBACK Label::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR self) {
+    if (message == kReflectedCtlColorStatic) {
+        return reinterpret_cast<const Label*>(self)->CtlColor(reinterpret_cast<HDC>(wParam));
     }
-    const auto* label = reinterpret_cast<const Label*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (label == nullptr) {
-        return 0;
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, Subclass, id);
     }
-    const auto hdc = reinterpret_cast<HDC>(dc);
-    SetTextColor(hdc, ResolveColour(label->textColour));
-    SetBkColor(hdc, ResolveColour(label->background));
-    HBRUSH brush = label->ownBrush.Get() != nullptr
-                       ? label->ownBrush.Get()
-                       : GetSysColorBrush(static_cast<int>(label->background & 0xFF));
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT Label::CtlColor(HDC dc) const {
+    SetTextColor(dc, ResolveColour(textColour));
+    SetBkColor(dc, ResolveColour(background));
+    HBRUSH brush = ownBrush.Get() != nullptr
+                       ? ownBrush.Get()
+                       : GetSysColorBrush(static_cast<int>(background & 0xFF));
     return reinterpret_cast<LRESULT>(brush);
 }
 
@@ -63,7 +79,7 @@ void Label::Show(bool visible) {
     ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-// One line, never wrapped: whatever runs past the container's edge is cut off there.
+// One line: whatever runs past the container's edge is cut off there.
 void Label::FitText() {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     const int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));

@@ -13,7 +13,7 @@ inline constexpr ColourValue kButtonText = kSystemColourFlag | COLOR_BTNTEXT;
 inline constexpr ColourValue kButtonFace = kSystemColourFlag | COLOR_BTNFACE;
 
 // A static text. A self-sizing label fits its box to its text on one line, from its top-left
-// corner. The label owns its colours; its container hands WM_CTLCOLORSTATIC on to it.
+// corner. The label owns its colours: its container reflects WM_CTLCOLORSTATIC back to it.
 class Label {
 public:
     struct Params {
@@ -28,16 +28,24 @@ public:
         bool visible = true;
     };
 
-    void Create(const Params& params, UINT dpi, HFONT font);
+    Label() = default;
+    Label(const Label&) = delete;
+    Label& operator=(const Label&) = delete;
+
+    bool Create(const Params& params, UINT dpi, HFONT font);
     void Place(UINT dpi, HFONT font);
     void SetText(const std::wstring& text);
     void Show(bool visible);
-    // For a container's WM_CTLCOLORSTATIC: the label's brush, or 0 when it is no Label.
-    static LRESULT AnswerCtlColor(WPARAM dc, LPARAM control);
+    // For a container's WM_CTLCOLORSTATIC: the brush of the Label that `control` is, or 0
+    // for any other static control.
+    static LRESULT Reflect(WPARAM dc, LPARAM control);
 
     HWND hwnd = nullptr;
 
 private:
+    static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+    LRESULT CtlColor(HDC dc) const;
     void FitText();
 
     Twips rect{};

@@ -1,7 +1,6 @@
 #include <windows.h>
-#include <commctrl.h>
 
-#include "main_window.h"
+#include "program.h"
 
 namespace {
 
@@ -20,25 +19,9 @@ void RestrictDllSearch() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     RestrictDllSearch();
-    EnableDpiAwareness();
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    MainWindow::Register(instance);
-    MainWindow form(instance);
-    if (form.Create() == nullptr) {
+    Program program(instance);
+    if (!program.Start(showCommand)) {
         return 1;
     }
-    form.Form_Load();
-    ShowWindow(form.hwnd, showCommand);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form.hwnd != nullptr && IsDialogMessageW(form.hwnd, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return program.Run();
 }

@@ -43,40 +43,26 @@ constexpr ColourValue kBlue = 0x00FF0000;
 
 HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect, UINT dpi,
                   HFONT font) {
-    const RECT r = ToPixels(rect, dpi);
-    HWND button = CreateWindowExW(
-        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, r.left, r.top,
-        r.right - r.left, r.bottom - r.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND button = CreateChild(parent, id, L"BUTTON", caption,
+                              WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, rect, dpi);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return button;
 }
 
 }  // namespace
 
-void MainWindow::Register(HINSTANCE instance) {
-    RegisterWindowClass<MainWindow>(instance, kMainWindowClass,
-                                    reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), 0,
-                                    LoadIconW(instance, MAKEINTRESOURCEW(IDI_PORTRAIT)));
-    FrameBox::Register(instance);
-    ColourBox::Register(instance);
-    StartupCard::Register(instance);
+bool MainWindow::Register(HINSTANCE instance) {
+    return RegisterWindowClass<MainWindow>(instance, kMainWindowClass,
+                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), 0,
+                                           LoadIconW(instance, MAKEINTRESOURCEW(IDI_PORTRAIT))) &&
+           FrameBox::Register(instance) && ColourBox::Register(instance);
 }
 
 MainWindow::MainWindow(HINSTANCE instance)
-    : instance(instance), hand(LoadCursorW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND))) {
-    // The card may be the last window open: the program ends when it closes.
-    card.onClosed = [this] {
-        if (hwnd == nullptr) {
-            PostQuitMessage(0);
-        }
-    };
-}
+    : instance(instance), hand(LoadCursorW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND))) {}
 
 MainWindow::~MainWindow() {
-    if (hwnd != nullptr) {
-        DestroyWindow(hwnd);
-    }
+    Close();
 }
 
 HWND MainWindow::Create() {
@@ -85,63 +71,85 @@ HWND MainWindow::Create() {
     return hwnd;
 }
 
+void MainWindow::Close() {
+    if (hwnd != nullptr) {
+        DestroyWindow(hwnd);
+    }
+}
+
 // Controls are created in tab order within each container, since z-order is tab order, and
 // in their place for the window's DPI.
-void MainWindow::CreateControls() {
+bool MainWindow::CreateControls() {
     HFONT standard = fonts.standard.Get();
-    Frame1.Create({hwnd, kIdFrame1, kFrame1Tw, L"选择区", kHighlight}, dpi, standard);
-    Label1.Create({.parent = Frame1.hwnd,
-                   .id = kIdLabel1,
-                   .rect = kLabel1Tw,
-                   .text = L"黑 棕  红 橙 黄 绿 蓝 紫 灰  白 金 银"},
-                  dpi, fonts.palette.Get());
-    for (int code = 0; code < kColourCount; ++code) {
-        Picture1[code].Create(
+    bool made = Frame1.Create({hwnd, kIdFrame1, kFrame1Tw, L"选择区", kHighlight}, dpi, standard) &&
+                Label1.Create({.parent = Frame1.hwnd,
+                               .id = kIdLabel1,
+                               .rect = kLabel1Tw,
+                               .text = L"黑 棕  红 橙 黄 绿 蓝 紫 灰  白 金 银"},
+                              dpi, fonts.palette.Get());
+    for (int code = 0; made && code < kColourCount; ++code) {
+        made = Picture1[code].Create(
             {Frame1.hwnd, kIdPicture1 + code, SwatchTw(code), kPalette[code].value, hand, true,
              [this, code] { Picture1_Click(code); }},
             dpi);
     }
 
-    Frame2.Create({hwnd, kIdFrame2, kFrame2Tw, L"结果区", kHighlight}, dpi, standard);
-    Frame3.Create({Frame2.hwnd, kIdFrame3, kFrame3Tw, L"您选择的色环顺序", kNavy}, dpi, standard);
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        Picture2[slot].Create(
+    made = made &&
+           Frame2.Create({hwnd, kIdFrame2, kFrame2Tw, L"结果区", kHighlight}, dpi, standard) &&
+           Frame3.Create({Frame2.hwnd, kIdFrame3, kFrame3Tw, L"您选择的色环顺序", kNavy}, dpi,
+                         standard);
+    for (int slot = 0; made && slot < kSlotCount; ++slot) {
+        made = Picture2[slot].Create(
             {Frame3.hwnd, kIdPicture2 + slot, BandTw(slot), kButtonFace, nullptr, false, nullptr},
             dpi);
     }
-    Frame4.Create({Frame2.hwnd, kIdFrame4, kFrame4Tw, L"对应的阻值", kHighlight}, dpi, standard);
-    Label2.Create({.parent = Frame4.hwnd,
-                   .id = kIdLabel2,
-                   .rect = kLabel2Tw,
-                   .text = L"",
-                   .textColour = kBlue,
-                   .fitsText = true},
-                  dpi, fonts.resistance.Get());
-    Label3.Create(
-        {.parent = Frame4.hwnd, .id = kIdLabel3, .rect = kLabel3Tw, .text = L"", .fitsText = true},
-        dpi, fonts.text.Get());
-    Label4.Create({.parent = Frame2.hwnd,
-                   .id = kIdLabel4,
-                   .rect = kLabel4Tw,
-                   .text = L"自动翻转",
-                   .textColour = kRed,
-                   .visible = false},
-                  dpi, standard);
-
-    Frame5.Create({hwnd, kIdFrame5, kFrame5Tw, L"控制区", kHighlight}, dpi, standard);
+    made = made &&
+           Frame4.Create({Frame2.hwnd, kIdFrame4, kFrame4Tw, L"对应的阻值", kHighlight}, dpi,
+                         standard) &&
+           Label2.Create({.parent = Frame4.hwnd,
+                          .id = kIdLabel2,
+                          .rect = kLabel2Tw,
+                          .text = L"",
+                          .textColour = kBlue,
+                          .fitsText = true},
+                         dpi, fonts.resistance.Get()) &&
+           Label3.Create({.parent = Frame4.hwnd,
+                          .id = kIdLabel3,
+                          .rect = kLabel3Tw,
+                          .text = L"",
+                          .fitsText = true},
+                         dpi, fonts.text.Get()) &&
+           Label4.Create({.parent = Frame2.hwnd,
+                          .id = kIdLabel4,
+                          .rect = kLabel4Tw,
+                          .text = L"自动翻转",
+                          .textColour = kRed,
+                          .visible = false},
+                         dpi, standard) &&
+           Frame5.Create({hwnd, kIdFrame5, kFrame5Tw, L"控制区", kHighlight}, dpi, standard);
+    if (!made) {
+        return false;
+    }
     Command2 =
         CreateButton(Frame5.hwnd, kIdCommand2, L"现在读阻值", kCommand2Tw, dpi, fonts.text.Get());
     Command1 = CreateButton(Frame5.hwnd, kIdCommand1, L"重来", kCommand1Tw, dpi, fonts.text.Get());
+    return Command1 != nullptr && Command2 != nullptr;
 }
 
-MainWindow::Fonts MainWindow::CreateFonts() const {
-    return {CreateChineseFont(Face::SongTi, 900, false, dpi),
-            CreateChineseFont(Face::SongTi, 1800, true, dpi),
-            CreateChineseFont(Face::SongTi, 2625, true, dpi),
-            CreateChineseFont(Face::SongTi, 1200, false, dpi)};
+bool MainWindow::CreateFonts() {
+    fonts = {CreateChineseFont(Face::SongTi, 900, false, dpi),
+             CreateChineseFont(Face::SongTi, 1800, true, dpi),
+             CreateChineseFont(Face::SongTi, 2625, true, dpi),
+             CreateChineseFont(Face::SongTi, 1200, false, dpi)};
+    return fonts.standard.Get() != nullptr && fonts.palette.Get() != nullptr &&
+           fonts.resistance.Get() != nullptr && fonts.text.Get() != nullptr;
 }
 
-void MainWindow::LayOut() {
+// The controls take the new fonts before the old ones are freed with `oldFonts`.
+void MainWindow::RelayOut(UINT newDpi) {
+    dpi = newDpi;
+    Fonts oldFonts = std::move(fonts);
+    CreateFonts();
     for (FrameBox* frame : {&Frame1, &Frame2, &Frame3, &Frame4, &Frame5}) {
         frame->Place(dpi, fonts.standard.Get());
     }
@@ -157,7 +165,7 @@ void MainWindow::LayOut() {
     }
     for (auto [button, rect] : {std::pair{Command1, kCommand1Tw}, {Command2, kCommand2Tw}}) {
         PlaceWindow(button, rect, dpi);
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.text.Get()), TRUE);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.text.Get()), FALSE);
     }
     LoadArrows();
 }
@@ -170,34 +178,20 @@ void MainWindow::LoadArrows() {
     Frame2.SetPicture(arrows.Get(), kImage1Tw);
 }
 
-// The new fonts are in place before the old ones are freed with `newFonts`.
-void MainWindow::ApplyDpi(UINT newDpi, const RECT& suggested) {
-    dpi = newDpi;
-    Fonts newFonts = CreateFonts();
-    std::swap(fonts, newFonts);
-    LayOut();
-    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void MainWindow::Form_Load() {
-    SetScreenCursor(ScreenCursor::Hourglass);
-    card.Show(instance);
-    SetWindowPos(card.hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    reader.Initialise();
-}
-
-// Runs when the main window takes over from the start-up card, not when the user comes back
-// from another program or a message box closes.
-void MainWindow::Form_Activate() {
-    SetTimer(hwnd, kIdTimer1, 1000, nullptr);
-}
-
-void MainWindow::Timer1_Timer() {
-    KillTimer(hwnd, kIdTimer1);
-    card.Close();
-    SetScreenCursor(ScreenCursor::Default);
+// The focus goes back where it was when the window was last left; the first time, to
+// 现在读阻值.
+void MainWindow::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusToRestore = IsChild(hwnd, focus) ? focus : nullptr;
+        return;
+    }
+    if (HIWORD(wParam) == 0) {
+        SetFocus(focusToRestore != nullptr ? focusToRestore : Command2);
+    }
+    if (onActivated) {
+        onActivated();
+    }
 }
 
 void MainWindow::Picture1_Click(int code) {
@@ -214,28 +208,25 @@ void MainWindow::Command2_Click() {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: {
+        case WM_CREATE:
             // No DPI change arrives for the DPI a window is created at.
             dpi = DpiOfWindow(hwnd);
-            fonts = CreateFonts();
-            CreateControls();
+            if (!CreateFonts() || !CreateControls()) {
+                return -1;
+            }
             LoadArrows();
-            const RECT frame =
-                WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
-                                    TwipsToPixels(kClientHeightTw, dpi), kStyle, 0, dpi);
-            SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            CenterOnWorkArea(hwnd);
-            // The first activation puts the focus on 现在读阻值. Setting it here would activate
-            // the window before it is even shown.
-            focusBeforeDeactivation = Command2;
+            SizeToClientAndCentre(hwnd, kClientWidthTw, kClientHeightTw, dpi);
+            // Focus cues stay hidden until the keyboard is used, as in a dialog.
+            SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
             return 0;
-        }
         case WM_DPICHANGED:
-            ApplyDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            FollowDpiChange(hwnd, wParam, lParam, [this](UINT newDpi) { RelayOut(newDpi); });
             return 0;
         case WM_SYSCOLORCHANGE:
-            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            // The buttons are common controls, which learn of the change only from their
+            // top-level window; the system repaints everything itself.
+            SendMessageW(Command1, message, wParam, lParam);
+            SendMessageW(Command2, message, wParam, lParam);
             return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
@@ -255,21 +246,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                focusBeforeDeactivation = IsChild(hwnd, focus) ? focus : nullptr;
-            } else if (HIWORD(wParam) == 0) {
-                SetFocus(focusBeforeDeactivation != nullptr ? focusBeforeDeactivation : Command2);
-                const bool fromCard = card.TakeActivation();
-                if (!everActivated || fromCard) {
-                    everActivated = true;
-                    Form_Activate();
-                }
-            }
+            OnActivate(wParam);
             return 0;
         case WM_TIMER:
-            if (wParam == kIdTimer1) {
-                Timer1_Timer();
+            if (wParam == kIdTimer1 && onTimer1) {
+                onTimer1();
             }
             return 0;
         case WM_SETCURSOR:
@@ -279,9 +260,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DESTROY:
             KillTimer(hwnd, kIdTimer1);
-            // The program lives on while the start-up card is still up.
-            if (!card.IsOpen()) {
-                PostQuitMessage(0);
+            if (onClosed) {
+                onClosed();
             }
             return 0;
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 
 #include "colour_box.h"
 #include "elements.h"
@@ -10,28 +11,29 @@
 #include "gdi.h"
 #include "label.h"
 #include "resistor_reader.h"
-#include "startup_card.h"
 
 // Form1: the palette, the band pictures, the results and the two buttons. It owns the
-// reading state and routes each user action to the reading logic.
+// reading state and routes each user action to the reading logic. It reports to the program
+// when it becomes active, when Timer1 fires and when it has closed.
 class MainWindow : private Elements {
 public:
-    static void Register(HINSTANCE instance);
+    static bool Register(HINSTANCE instance);
     explicit MainWindow(HINSTANCE instance);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow();
 
     HWND Create();
-    void Form_Load();
-    // Rebuilds fonts and layout for a DPI, as when the window moves to another monitor.
-    void ApplyDpi(UINT newDpi, const RECT& suggested);
+    void Close();
+    void Initialise() { reader.Initialise(); }
 
     const ResistorReader& Reader() const { return reader; }
     Elements& ElementsForTest() { return *this; }
-    StartupCard& Card() { return card; }
     UINT Dpi() const { return dpi; }
 
+    std::function<void()> onActivated;
+    std::function<void()> onTimer1;
+    std::function<void()> onClosed;
     HWND hwnd = nullptr;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -40,13 +42,12 @@ private:
         Font standard, palette, resistance, text;
     };
 
-    void CreateControls();
-    Fonts CreateFonts() const;
-    void LayOut();
+    bool CreateFonts();
+    bool CreateControls();
+    void RelayOut(UINT newDpi);
     void LoadArrows();
+    void OnActivate(WPARAM wParam);
 
-    void Form_Activate();
-    void Timer1_Timer();
     void Picture1_Click(int code);
     void Command1_Click();
     void Command2_Click();
@@ -72,9 +73,8 @@ private:
     std::array<ColourBox, kSlotCount> Picture2;
     HWND Command1 = nullptr;
     HWND Command2 = nullptr;
+    // The control that had the focus when the window was last deactivated.
+    HWND focusToRestore = nullptr;
 
     ResistorReader reader{*this};
-    StartupCard card;
-    HWND focusBeforeDeactivation = nullptr;
-    bool everActivated = false;
 };

@@ -41,30 +41,26 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
 }  // namespace
 
-void StartupCard::Register(HINSTANCE instance) {
+bool StartupCard::Register(HINSTANCE instance) {
     // The card paints all of itself in green.
-    RegisterWindowClass<StartupCard>(instance, kCardWindowClass, nullptr);
+    return RegisterWindowClass<StartupCard>(instance, kCardWindowClass, nullptr);
 }
 
 StartupCard::~StartupCard() {
     Close();
 }
 
-// Shown once per run, modeless and without an owner, and drawn completely before the
-// main window's load goes on.
-void StartupCard::Show(HINSTANCE instance) {
-    if (shown) {
-        return;
-    }
-    shown = true;
+// Modeless and without an owner.
+bool StartupCard::Show(HINSTANCE instance) {
     green = Brush(CreateSolidBrush(kGreen));
     CreateWindowExW(kExStyle, kCardWindowClass, L"Form2", kStyle, 0, 0, 0, 0, nullptr, nullptr,
                     instance, this);
     if (hwnd == nullptr) {
-        return;
+        return false;
     }
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    return true;
 }
 
 void StartupCard::Close() {
@@ -73,18 +69,31 @@ void StartupCard::Close() {
     }
 }
 
-bool StartupCard::TakeActivation() {
-    return std::exchange(wasActive, false);
-}
-
 // Fonts and pens are made once per DPI, not at each paint.
-void StartupCard::CreateDrawingTools() {
+bool StartupCard::CreateDrawingTools() {
     titleFont = CreateChineseFont(Face::LiShu, 1575, true, dpi);
     textFont = CreateChineseFont(Face::SongTi, 1200, false, dpi);
+    bool made = titleFont.Get() != nullptr && textFont.Get() != nullptr;
     for (size_t i = 0; i < std::size(kLineFrames); ++i) {
         linePens[i] = Pen(
             CreatePen(PS_SOLID, ScaleFrom96(kLineFrames[i].widthPx, dpi), kLineFrames[i].colour));
+        made = made && linePens[i].Get() != nullptr;
     }
+    return made;
+}
+
+// The texts take clicks (SS_NOTIFY), so a click on them does not close the card.
+bool StartupCard::CreateTexts() {
+    const DWORD style = SS_CENTER | SS_NOTIFY;
+    HFONT title = titleFont.Get();
+    HFONT text = textFont.Get();
+    return Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style}, dpi,
+                         title) &&
+           Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style}, dpi, title) &&
+           Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw, L"Korvalo 项目组\r\n反馈：项目议题区", 0,
+                          kGreen, style},
+                         dpi, text) &&
+           Label4.Create({hwnd, kIdCardLabel4, kLabel4Tw, L"2007", 0, kGreen, style}, dpi, text);
 }
 
 void StartupCard::LoadPortrait() {
@@ -94,7 +103,7 @@ void StartupCard::LoadPortrait() {
 }
 
 // The labels take the new fonts before the old ones are freed with `oldTitle`, `oldText`.
-void StartupCard::ApplyDpi(UINT newDpi, const RECT& suggested) {
+void StartupCard::RelayOut(UINT newDpi) {
     dpi = newDpi;
     Font oldTitle = std::move(titleFont);
     Font oldText = std::move(textFont);
@@ -104,14 +113,19 @@ void StartupCard::ApplyDpi(UINT newDpi, const RECT& suggested) {
     Label3.Place(dpi, textFont.Get());
     Label4.Place(dpi, textFont.Get());
     LoadPortrait();
-    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-bool StartupCard::OnSurface(POINT at) const {
+// The green ground and the lines; the texts are windows of their own.
+bool StartupCard::OnSurface(LPARAM at) const {
+    const POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    RECT client;
+    GetClientRect(hwnd, &client);
     const RECT box = ToPixels(kImage1Tw, dpi);
-    return !PtInRect(&box, at);
+    return PtInRect(&client, point) && !PtInRect(&box, point);
+}
+
+void StartupCard::Form_Click() {
+    Close();
 }
 
 void StartupCard::Paint(HDC dc) {
@@ -136,51 +150,50 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
-        case WM_CREATE: {
-            // The texts take clicks (SS_NOTIFY), so a click on them does not close the card.
-            const DWORD style = SS_CENTER | SS_NOTIFY;
+        case WM_CREATE:
             dpi = DpiOfWindow(hwnd);
-            CreateDrawingTools();
-            HFONT title = titleFont.Get();
-            HFONT text = textFont.Get();
-            Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style}, dpi,
-                          title);
-            Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style}, dpi, title);
-            Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw, L"Korvalo 项目组\r\n反馈：项目议题区", 0,
-                           kGreen, style},
-                          dpi, text);
-            Label4.Create({hwnd, kIdCardLabel4, kLabel4Tw, L"2007", 0, kGreen, style}, dpi, text);
+            if (!CreateDrawingTools() || !CreateTexts()) {
+                return -1;
+            }
             LoadPortrait();
-            const RECT frame =
-                WindowRectForClient(TwipsToPixels(kClientWidthTw, dpi),
-                                    TwipsToPixels(kClientHeightTw, dpi), kStyle, kExStyle, dpi);
-            SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            CenterOnWorkArea(hwnd);
+            SizeToClientAndCentre(hwnd, kClientWidthTw, kClientHeightTw, dpi);
             return 0;
-        }
         case WM_DPICHANGED:
-            ApplyDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            FollowDpiChange(hwnd, wParam, lParam, [this](UINT newDpi) { RelayOut(newDpi); });
             return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_CTLCOLORSTATIC:
-            if (const LRESULT brush = Label::AnswerCtlColor(wParam, lParam)) {
+            if (const LRESULT brush = Label::Reflect(wParam, lParam)) {
                 return brush;
             }
             break;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) {
-                wasActive = true;
+            if (LOWORD(wParam) != WA_INACTIVE && onActivated) {
+                onActivated();
             }
             break;
+        // A click is a press and a release, both on the card's own surface.
+        case WM_LBUTTONDOWN:
+            pressedOnSurface = OnSurface(lParam);
+            if (pressedOnSurface) {
+                SetCapture(hwnd);
+            }
+            return 0;
         case WM_LBUTTONUP: {
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (OnSurface(at)) {
-                Close();
+            const bool click = pressedOnSurface && OnSurface(lParam);
+            pressedOnSurface = false;
+            if (GetCapture() == hwnd) {
+                ReleaseCapture();
+            }
+            if (click) {
+                Form_Click();
             }
             return 0;
         }
+        case WM_CAPTURECHANGED:
+            pressedOnSurface = false;
+            return 0;
         case WM_SETCURSOR:
             if (ApplyScreenCursor()) {
                 return TRUE;

@@ -8,31 +8,34 @@
 #include "label.h"
 
 // FrmBQ: the borderless green card with the name, version and year that stands in front
-// while the main window comes up.
+// while the main window comes up. It closes itself when clicked, and reports to the program
+// when it becomes active and when it has closed.
 class StartupCard {
 public:
-    static void Register(HINSTANCE instance);
+    static bool Register(HINSTANCE instance);
     StartupCard() = default;
     StartupCard(const StartupCard&) = delete;
     StartupCard& operator=(const StartupCard&) = delete;
     ~StartupCard();
 
-    void Show(HINSTANCE instance);
+    // Creates and shows the card, drawn completely before this returns.
+    bool Show(HINSTANCE instance);
     void Close();
     bool IsOpen() const { return hwnd != nullptr; }
-    // Whether the card was the active window since the last call.
-    bool TakeActivation();
 
+    std::function<void()> onActivated;
     std::function<void()> onClosed;
     HWND hwnd = nullptr;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateDrawingTools();
+    bool CreateDrawingTools();
+    bool CreateTexts();
     void LoadPortrait();
-    void ApplyDpi(UINT newDpi, const RECT& suggested);
+    void RelayOut(UINT newDpi);
     void Paint(HDC dc);
-    bool OnSurface(POINT at) const;
+    bool OnSurface(LPARAM at) const;
+    void Form_Click();
 
     UINT dpi = 96;
     Font titleFont, textFont;
@@ -40,6 +43,5 @@ private:
     Icon portrait;
     Brush green;
     Label Label1, Label2, Label3, Label4;
-    bool wasActive = false;
-    bool shown = false;
+    bool pressedOnSurface = false;
 };

@@ -27,9 +27,10 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
-// Registers the class whose windows are each served by one T, with the arrow cursor.
+// Registers the class whose windows are each served by one T, with the arrow cursor. A class
+// this module registered before is fine.
 template <typename T>
-void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HBRUSH background, UINT style = 0,
+bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HBRUSH background, UINT style = 0,
                          HICON icon = nullptr) {
     WNDCLASSEXW wc{sizeof wc};
     wc.style = style;
@@ -39,7 +40,7 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HBRUSH backgro
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = name;
-    RegisterClassExW(&wc);
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 // Serves WM_PAINT and WM_PRINTCLIENT from one paint function, so that PrintWindow and the

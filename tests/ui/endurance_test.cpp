@@ -35,7 +35,7 @@ protected:
             }
         }
         ASSERT_EQ(IsWindowVisible(Control(kIdLabel4)) != FALSE, model.flipped) << action;
-        ASSERT_EQ(form->Card().IsOpen(), false);
+        ASSERT_EQ(program->Card().IsOpen(), false);
         ASSERT_EQ(TextOf(Control(kIdLabel2)), Widen(model.resistance)) << action;
         ASSERT_EQ(TextOf(Control(kIdLabel3)), Widen(model.tolerance)) << action;
     }

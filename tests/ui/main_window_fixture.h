@@ -6,31 +6,29 @@
 #include <memory>
 
 #include "control_ids.h"
-#include "main_window.h"
+#include "program.h"
 #include "ui_support.h"
 
 // The program's own start: the main window loaded, then shown, with the card still up.
 class ProgramStartTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { MainWindow::Register(GetModuleHandleW(nullptr)); }
-
     void SetUp() override {
-        form = std::make_unique<MainWindow>(GetModuleHandleW(nullptr));
-        ASSERT_NE(form->Create(), nullptr);
-        form->Form_Load();
-        ShowWindow(form->hwnd, SW_SHOW);
+        program = std::make_unique<Program>(GetModuleHandleW(nullptr));
+        form = &program->Form();
+        ASSERT_TRUE(program->Start(SW_SHOW));
         SetForegroundWindow(form->hwnd);
         shownAt = GetTickCount();
         Pump(20, form->hwnd);
     }
 
     void TearDown() override {
-        form.reset();
+        program.reset();
         Pump(20);
         TakeQuit();
     }
 
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<Program> program;
+    MainWindow* form = nullptr;
     DWORD shownAt = 0;
 };
 

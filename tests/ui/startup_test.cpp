@@ -5,8 +5,8 @@ namespace {
 
 class StartupTest : public ProgramStartTest {
 protected:
-    HWND Card() const { return form->Card().hwnd; }
-    bool CardOpen() const { return form->Card().IsOpen(); }
+    HWND Card() const { return program->Card().hwnd; }
+    bool CardOpen() const { return program->Card().IsOpen(); }
 };
 
 // Points on the card, in pixels at 96 DPI.
