@@ -68,15 +68,16 @@ def arrow(x, y, shafts, arcs, head, fill, edge, width):
 
 def arrows(x, y):
     """Two U-turn arrows on a 64 grid: lavender on the left turning to point right, red on the
-    right turning back downwards and to the left."""
+    right turning back downwards and to the left. The bottom eighth stays transparent: the
+    label "自动翻转" overlaps it."""
     left = arrow(x, y,
                  shafts=[(28, 36, 18, 36), (18, 14, 24, 14)],
                  arcs=[(18, 25, 11, 90, 270)],
                  head=[(31, 14), (23, 6), (23, 22)], fill=LAVENDER, edge=LAVENDER_EDGE, width=6)
     right = arrow(x, y,
-                  shafts=[(35, 28, 45, 28), (45, 50, 40, 50)],
-                  arcs=[(45, 39, 11, 270, 90)],
-                  head=[(33, 50), (41, 42), (41, 58)], fill=RED, edge=RED_EDGE, width=6)
+                  shafts=[(35, 25, 45, 25), (45, 45, 40, 45)],
+                  arcs=[(45, 35, 10, 270, 90)],
+                  head=[(33, 45), (40, 38), (40, 52)], fill=RED, edge=RED_EDGE, width=6)
     return left or right
 
 

@@ -217,7 +217,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             LoadArrows();
             SizeToClientAndCentre(hwnd, kClientWidthTw, kClientHeightTw, dpi);
             // Focus cues stay hidden until the keyboard is used, as in a dialog.
-            SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+            SendMessageW(hwnd, WM_CHANGEUISTATE,
+                         MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
             return 0;
         case WM_DPICHANGED:
             FollowDpiChange(hwnd, wParam, lParam, [this](UINT newDpi) { RelayOut(newDpi); });

@@ -127,20 +127,24 @@ TEST_F(EnduranceTest, TwentyThousandRandomActions) {
     const DWORD userAtEnd = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     const long long growth =
         static_cast<long long>(memoryAtEnd) - static_cast<long long>(memoryAt1000);
+    const bool countsObjects = gdiAtEnd != 0;
     std::printf(
         "endurance: %d actions in %lu ms, %zu message boxes, private memory %llu KiB "
-        "after 1000 and %llu KiB at the end (growth %lld KiB), GDI objects %lu -> %lu, "
-        "USER objects %lu -> %lu\n",
+        "after 1000 and %llu KiB at the end (growth %lld KiB)\n",
         kActions, GetTickCount() - start, watcher.seen.size(),
         static_cast<unsigned long long>(memoryAt1000 / 1024),
-        static_cast<unsigned long long>(memoryAtEnd / 1024), growth / 1024, gdiAt1000, gdiAtEnd,
-        userAt1000, userAtEnd);
+        static_cast<unsigned long long>(memoryAtEnd / 1024), growth / 1024);
     EXPECT_LE(growth, 256 * 1024);
-    // GetGuiResources is a stub that answers 0 under Wine; on Windows it counts.
-    if (gdiAtEnd != 0) {
-        EXPECT_EQ(gdiAtEnd, gdiAt1000);
-        EXPECT_EQ(userAtEnd, userAt1000);
+    if (!countsObjects) {
+        // Wine's GetGuiResources answers 0 whatever is open; on Windows it counts.
+        std::printf(
+            "endurance: GDI and USER object check skipped, GetGuiResources counts nothing here\n");
+        GTEST_SKIP() << "GDI and USER object counts cannot be measured here";
     }
+    std::printf("endurance: GDI objects %lu -> %lu, USER objects %lu -> %lu\n", gdiAt1000, gdiAtEnd,
+                userAt1000, userAtEnd);
+    EXPECT_EQ(gdiAtEnd, gdiAt1000);
+    EXPECT_EQ(userAtEnd, userAt1000);
 }
 
 }  // namespace

@@ -58,29 +58,37 @@ int Times1Point5(int px) {
     return (px * 3 + 1) / 2;
 }
 
-TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceAt96Dpi) {
-    ASSERT_EQ(form->Dpi(), 96u) << "the test prefix runs at 96 DPI";
+TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
+    const UINT dpi = PrefixDpi();
+    ASSERT_EQ(form->Dpi(), dpi) << "the window is laid out for the DPI it starts at";
+    auto scaled = [dpi](int px96) { return dpi == 96 ? px96 : Times1Point5(px96); };
+    ASSERT_TRUE(dpi == 96 || dpi == 144);
     RECT client;
     GetClientRect(form->hwnd, &client);
-    EXPECT_EQ(client.right, 553);
-    EXPECT_EQ(client.bottom, 349);
+    EXPECT_EQ(client.right, scaled(553));
+    EXPECT_EQ(client.bottom, scaled(349));
     for (const Geometry& g : ExpectedGeometry()) {
         HWND control = Control(g.id);
         ASSERT_NE(control, nullptr) << g.id;
         EXPECT_EQ(GetParent(control), g.parentId == 0 ? form->hwnd : Control(g.parentId)) << g.id;
         const RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, g.px96.left) << g.id;
-        EXPECT_EQ(r.top, g.px96.top) << g.id;
-        EXPECT_EQ(r.right, g.px96.right) << g.id;
-        EXPECT_EQ(r.bottom, g.px96.bottom) << g.id;
+        EXPECT_EQ(r.left, scaled(g.px96.left)) << g.id;
+        EXPECT_EQ(r.top, scaled(g.px96.top)) << g.id;
+        EXPECT_EQ(r.right - r.left, scaled(g.px96.right - g.px96.left)) << g.id;
+        EXPECT_EQ(r.bottom - r.top, scaled(g.px96.bottom - g.px96.top)) << g.id;
     }
-    // Inside its two-pixel sunken border a swatch shows 29 × 53 pixels of colour.
-    GetClientRect(Swatch(0), &client);
-    EXPECT_EQ(client.right, 29);
-    EXPECT_EQ(client.bottom, 53);
-    EXPECT_EQ(RectInParent(Control(kIdLabel2)).left, 16);
-    EXPECT_EQ(RectInParent(Control(kIdLabel2)).top, 24);
-    EXPECT_EQ(RectInParent(Control(kIdLabel3)).top, 64);
+    if (dpi == 96) {
+        // Inside its two-pixel sunken border a swatch shows 29 × 53 pixels of colour.
+        GetClientRect(Swatch(0), &client);
+        EXPECT_EQ(client.right, 29);
+        EXPECT_EQ(client.bottom, 53);
+    }
+    EXPECT_EQ(RectInParent(Control(kIdLabel2)).left, scaled(16));
+    EXPECT_EQ(RectInParent(Control(kIdLabel2)).top, scaled(24));
+    EXPECT_EQ(RectInParent(Control(kIdLabel3)).top, scaled(64));
+    if (dpi != 96) {
+        WritePng(OutputPath(L"korvalo-main-started-at-144dpi.png"), CaptureWindow(form->hwnd));
+    }
 }
 
 TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
@@ -187,7 +195,7 @@ TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
 }
 
 TEST_F(MainWindowReadingTest, DoubleClickEntersOneBand) {
-    DoubleClick(Swatch(6));
+    RealDoubleClick(Swatch(6), {14, 26});
     Pump(20, form->hwnd);
     EXPECT_EQ(form->Reader().Count(), 1);
     EXPECT_EQ(State().bands, (std::vector<std::wstring>{L"蓝", L"-", L"-", L"-", L"-"}));
@@ -245,6 +253,42 @@ TEST_F(MainWindowReadingTest, FocusReturnsAfterSwitchingAway) {
     DestroyWindow(other);
 }
 
+// Real keys: the dialog manager walks the buttons, the swatches, then the visible bands. A
+// focused swatch shows its focus rectangle, and keys do nothing on it.
+TEST_F(MainWindowReadingTest, TabWalksButtonsSwatchesAndVisibleBands) {
+    Enter({1, 0, 2});
+    const COLORREF brown = ResolveColour(kPalette[1].value);
+    auto focusMarks = [&](HWND box) {
+        Pump(30, form->hwnd);
+        const Picture picture = CaptureClient(box);
+        int marks = 0;
+        for (int y = 0; y < picture.height; ++y) {
+            marks += picture.At(2, y) != brown;
+        }
+        return marks;
+    };
+    EXPECT_EQ(focusMarks(Swatch(1)), 0);
+    ASSERT_EQ(GetFocus(), Control(kIdCommand2));
+
+    std::vector<HWND> expected = {Control(kIdCommand1)};
+    for (int code = 0; code < kColourCount; ++code) {
+        expected.push_back(Swatch(code));
+    }
+    expected.insert(expected.end(), {Band(0), Band(1), Band(2), Control(kIdCommand2)});
+    for (size_t step = 0; step < expected.size(); ++step) {
+        RealKey(VK_TAB);
+        Pump(30, form->hwnd);
+        ASSERT_EQ(GetFocus(), expected[step]) << "Tab " << step + 1;
+        if (expected[step] == Swatch(1)) {
+            EXPECT_GT(focusMarks(Swatch(1)), 20) << "the focus rectangle shows";
+            RealKey(VK_SPACE);
+            RealKey(VK_RETURN);
+            Pump(50, form->hwnd);
+            EXPECT_EQ(form->Reader().Count(), 3) << "keys do nothing on a swatch";
+        }
+    }
+}
+
 class MainWindowPixelTest : public MainWindowTest {
 protected:
     COLORREF Centre(HWND control) {
@@ -295,17 +339,33 @@ TEST_F(MainWindowPixelTest, ArrowsShowWithTheFlippedIndication) {
     Enter({kGold, 2, 0, 1});
     Press(kIdCommand2);
     EXPECT_GT(redInArrowsBox(), 200);
+    // The label stands on the picture's transparent margin: nothing of the arrows is under it.
+    HWND label = Control(kIdLabel4);
+    ShowWindow(label, SW_HIDE);
+    Pump(30, form->hwnd);
+    const RECT box = RectInParent(label);
+    const Picture frame = CaptureClient(Control(kIdFrame2));
+    int painted = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+        for (int x = box.left; x < box.right; ++x) {
+            painted += frame.At(x, y) != GetSysColor(COLOR_BTNFACE);
+        }
+    }
+    ShowWindow(label, SW_SHOWNA);
+    EXPECT_EQ(painted, 0);
     Press(kIdCommand1);
     EXPECT_EQ(redInArrowsBox(), 0);
 }
 
 TEST_F(MainWindowPixelTest, LongResistanceTextIsCutAtFrame4) {
+    form->ElementsForTest().SetResistanceText("1KΩ");
+    const RECT oneLine = RectInParent(Control(kIdLabel2));
     form->ElementsForTest().SetResistanceText("123456789.123456789GΩ");
     Pump(30, form->hwnd);
     const RECT frame4 = RectInParent(Control(kIdFrame4));
     const RECT label = RectInParent(Control(kIdLabel2));
     ASSERT_GT(label.right, frame4.right - frame4.left) << "the text reaches past the frame";
-    EXPECT_EQ(label.bottom - label.top, RectInParent(Control(kIdLabel2)).bottom - label.top);
+    EXPECT_EQ(label.bottom - label.top, oneLine.bottom - oneLine.top) << "on one line";
 
     const Picture frame2 = CaptureClient(Control(kIdFrame2));
     int blueInside = 0;

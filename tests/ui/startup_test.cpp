@@ -7,6 +7,8 @@ class StartupTest : public ProgramStartTest {
 protected:
     HWND Card() const { return program->Card().hwnd; }
     bool CardOpen() const { return program->Card().IsOpen(); }
+    int Scaled(int px96) const { return MulDiv(px96, static_cast<int>(form->Dpi()), 96); }
+    POINT At(POINT px96) const { return {Scaled(px96.x), Scaled(px96.y)}; }
 };
 
 // Points on the card, in pixels at 96 DPI.
@@ -58,7 +60,7 @@ TEST_F(StartupTest, CardIsTopMostInFrontOfTheActiveMainWindow) {
 TEST_F(StartupTest, ClickOnTheGreenGroundClosesAtOnceAndTheHourglassWaitsForTheTick) {
     Pump(300, form->hwnd);
     const DWORD clickedAt = GetTickCount();
-    RealClick(Card(), kGreenGround);
+    RealClick(Card(), At(kGreenGround));
     EXPECT_FALSE(CardOpen());
     EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Hourglass);
     ASSERT_TRUE(
@@ -69,9 +71,11 @@ TEST_F(StartupTest, ClickOnTheGreenGroundClosesAtOnceAndTheHourglassWaitsForTheT
 
 TEST_F(StartupTest, ClicksInsideThePortraitOrATextLeaveTheCardOpen) {
     for (POINT at : kInsideBoxes) {
-        RealClick(Card(), at);
+        RealClick(Card(), At(at));
         EXPECT_TRUE(CardOpen()) << at.x << "," << at.y;
     }
+    RealDrag(Card(), At(kInsideBoxes[0]), At(kGreenGround));
+    EXPECT_TRUE(CardOpen()) << "pressed on the portrait, released on the green";
 }
 
 TEST_F(StartupTest, CardNeverReopens) {
@@ -96,7 +100,7 @@ TEST_F(StartupTest, ClosingTheMainWindowLeavesTheCardUntilItIsClicked) {
     ASSERT_TRUE(CardOpen()) << "no tick closes it any more";
     EXPECT_FALSE(TakeQuit()) << "the program goes on";
     EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Hourglass);
-    RealClick(Card(), kGreenGround);
+    RealClick(Card(), At(kGreenGround));
     EXPECT_FALSE(CardOpen());
     EXPECT_TRUE(TakeQuit()) << "the last window closed ends the program";
 }
@@ -105,12 +109,36 @@ TEST_F(StartupTest, CardScreenshot) {
     Pump(100, form->hwnd);
     const Picture card = CaptureClient(Card());
     WritePng(OutputPath(L"korvalo-card.png"), card);
-    ASSERT_EQ(card.width, 312);
-    ASSERT_EQ(card.height, 169);
-    EXPECT_EQ(card.At(300, 100), RGB(0, 255, 0));
-    EXPECT_EQ(card.At(200, 8), RGB(255, 128, 128)) << "outer frame";
-    EXPECT_EQ(card.At(200, 16), RGB(255, 255, 192)) << "inner frame";
-    EXPECT_EQ(card.At(4, 4), RGB(0, 255, 0)) << "the frames are open at the top-left";
+    ASSERT_EQ(card.width, Scaled(312));
+    ASSERT_EQ(card.height, Scaled(169));
+    EXPECT_EQ(card.At(Scaled(300), Scaled(100)), RGB(0, 255, 0));
+    EXPECT_EQ(card.At(Scaled(200), Scaled(8)), RGB(255, 128, 128)) << "outer frame";
+    EXPECT_EQ(card.At(Scaled(200), Scaled(16)), RGB(255, 255, 192)) << "inner frame";
+    EXPECT_EQ(card.At(Scaled(4), Scaled(4)), RGB(0, 255, 0))
+        << "the frames are open at the top-left";
+}
+
+// However the program is shown, activated or not, the card and the hourglass go about a
+// second after start.
+TEST(StartupShownAnyWay, CardClosesWhetherMinimisedOrNeverActivated) {
+    for (int show : {SW_SHOWMINNOACTIVE, SW_MINIMIZE, SW_SHOWNOACTIVATE}) {
+        Program program(GetModuleHandleW(nullptr));
+        ASSERT_TRUE(program.Start(show)) << show;
+        const DWORD start = GetTickCount();
+        HWND main = program.Form().hwnd;
+        EXPECT_TRUE(PumpUntil([&] { return !program.Card().IsOpen(); }, 3000, main)) << show;
+        EXPECT_GE(GetTickCount() - start, 900u) << show;
+        EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Default) << show;
+        if (show == SW_SHOWMINNOACTIVE) {
+            EXPECT_TRUE(IsIconic(main));
+            Pump(2000 - (GetTickCount() - start), main);
+            const Picture screen = CaptureWindow(GetDesktopWindow());
+            WritePng(OutputPath(L"korvalo-minimised-start.png"), screen);
+        }
+        program.Form().Close();
+        Pump(20);
+        EXPECT_TRUE(TakeQuit()) << show;
+    }
 }
 
 }  // namespace

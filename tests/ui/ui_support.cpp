@@ -97,6 +97,12 @@ bool TakeQuit() {
     return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
 }
 
+UINT PrefixDpi() {
+    wchar_t value[8] = L"";
+    GetEnvironmentVariableW(L"KORVALO_DPI", value, 8);
+    return value[0] != 0 ? static_cast<UINT>(_wtoi(value)) : 96u;
+}
+
 HWND FindControl(HWND root, int id) {
     std::pair<int, HWND> search{id, nullptr};
     EnumChildWindows(root, FindChild, reinterpret_cast<LPARAM>(&search));
@@ -130,15 +136,55 @@ void DoubleClick(HWND target) {
     Pump(0);
 }
 
-void RealClick(HWND window, POINT at) {
+namespace {
+
+void SendButtons(std::initializer_list<DWORD> flags) {
+    std::vector<INPUT> inputs;
+    for (DWORD flag : flags) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flag;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void MoveTo(HWND window, POINT at) {
     ClientToScreen(window, &at);
     SetCursorPos(at.x, at.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    Pump(20);
+}
+
+}  // namespace
+
+void RealClick(HWND window, POINT at) {
+    MoveTo(window, at);
+    SendButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     Pump(100);
+}
+
+void RealDoubleClick(HWND window, POINT at) {
+    MoveTo(window, at);
+    SendButtons(
+        {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    Pump(100);
+}
+
+void RealDrag(HWND window, POINT from, POINT to) {
+    MoveTo(window, from);
+    SendButtons({MOUSEEVENTF_LEFTDOWN});
+    Pump(50);
+    MoveTo(window, to);
+    SendButtons({MOUSEEVENTF_LEFTUP});
+    Pump(100);
+}
+
+void RealKey(WORD virtualKey) {
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 namespace {

@@ -13,6 +13,9 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs, HWND dialog =
 // Takes a WM_QUIT left behind by a window that ended the program.
 bool TakeQuit();
 
+// The DPI the test prefix runs at: 96, or what KORVALO_DPI says.
+UINT PrefixDpi();
+
 HWND FindControl(HWND root, int id);
 RECT RectInParent(HWND control);
 std::wstring TextOf(HWND window);
@@ -21,8 +24,13 @@ std::wstring TextOf(HWND window);
 // (the centre when none is given).
 void Click(HWND target, POINT at = {-1, -1});
 void DoubleClick(HWND target);
-// The same through the system's input queue, at a point in `window`'s client area.
+// The same through the system's input queue, at points in `window`'s client area: a click,
+// a double-click, and a press at one point released at another.
 void RealClick(HWND window, POINT at);
+void RealDoubleClick(HWND window, POINT at);
+void RealDrag(HWND window, POINT from, POINT to);
+// A key pressed and released through the system's input queue.
+void RealKey(WORD virtualKey);
 
 // The pixels a person sees of a window's client area, read from the screen.
 struct Picture {
