@@ -84,6 +84,13 @@ double Power10(int exponent) {
     return power;
 }
 
+// "0." and the given number of zeros, the start of a number below 1.
+std::string ZeroPoint(int zeros) {
+    std::string text(static_cast<size_t>(zeros) + 2, '0');
+    text[1] = '.';
+    return text;
+}
+
 }  // namespace
 
 // Rounds to the given number of significant digits, ties to even, and writes the shortest
@@ -119,9 +126,9 @@ std::string SignificantText(double value, int significant) {
     const int count = static_cast<int>(digits.size());
 
     if (leading < -4 || leading >= significant) {
-        std::string text = digits.substr(0, 1);
+        std::string text = digits;
         if (count > 1) {
-            text += "." + digits.substr(1);
+            text.insert(1, 1, '.');
         }
         const int magnitude = leading < 0 ? -leading : leading;
         text += leading < 0 ? "E-" : "E+";
@@ -131,7 +138,7 @@ std::string SignificantText(double value, int significant) {
         return text + IntegerText(magnitude);
     }
     if (leading < 0) {
-        return "0." + std::string(static_cast<size_t>(-leading - 1), '0') + digits;
+        return ZeroPoint(-leading - 1) + digits;
     }
     const size_t whole = static_cast<size_t>(leading) + 1;
     if (digits.size() <= whole) {
@@ -188,7 +195,7 @@ std::string ShortestText(float value, int decimalShift) {
     text.erase(text.find_last_not_of('0') + 1);
     const int count = static_cast<int>(text.size());
     if (whole <= 0) {
-        return "0." + std::string(static_cast<size_t>(-whole), '0') + text;
+        return ZeroPoint(-whole) + text;
     }
     if (whole >= count) {
         return text + std::string(static_cast<size_t>(whole - count), '0');

@@ -35,8 +35,20 @@ while read -r dll; do
     [[ $lower =~ $allowed ]] || fail "imports $dll"
 done < <(awk '/DLL Name:/ {print $3}' <<<"$headers")
 
+# Every function the release imports is one that Windows 7 SP1 is known to export.
+if [ "$arch" = i686 ]; then
+    list=$(dirname "$0")/release_imports.txt
+    imported=$(awk '/DLL Name:/ {dll = tolower($3)}
+                    dll && /^\t[0-9a-f]+\t +[0-9]+ +[^ ]+$/ {print dll "!" $3}' <<<"$headers" | sort -u)
+    while read -r entry; do
+        grep -qxF "$entry" "$list" ||
+            fail "imports $entry, which is not in tests/release_imports.txt: check that Windows 7 SP1 exports it, then add it there"
+    done <<<"$imported"
+    [ -n "$imported" ] || fail "no imported functions found"
+fi
+
 size=$(stat -c %s "$exe")
-[ "$size" -le $((512 * 1024)) ] || fail "size $size bytes is over 512 KB"
+[ "$size" -le $((300 * 1024)) ] || fail "size $size bytes is over 300 KB"
 
 grep -q SetDefaultDllDirectories "$exe" || fail "SetDefaultDllDirectories is never looked up"
 

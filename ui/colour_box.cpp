@@ -17,13 +17,11 @@ bool ColourBox::Create(const Params& params, UINT atDpi) {
     cursor = params.cursor;
     onClick = params.onClick;
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
-    CreateChild(params.parent, params.id, kColourBoxClass, L"", WS_TABSTOP | visible,
+    colour = params.colour;
+    ChooseBrush();
+    CreateChild(params.parent, params.id, kColourBoxClass, ColourName(colour), WS_TABSTOP | visible,
                 WS_EX_CLIENTEDGE, rect, dpi, this);
-    if (hwnd == nullptr) {
-        return false;
-    }
-    SetColour(params.colour);
-    return true;
+    return hwnd != nullptr;
 }
 
 void ColourBox::Place(UINT newDpi) {
@@ -31,13 +29,17 @@ void ColourBox::Place(UINT newDpi) {
     PlaceWindow(hwnd, rect, dpi);
 }
 
-// The value is kept as given; a system colour is looked up at each paint.
+// The value is kept as given; a system colour is looked up at each paint. The window text
+// names the colour, so screen readers can tell the bands.
 void ColourBox::SetColour(ColourValue value) {
     colour = value;
-    ownBrush = (value & kSystemColourFlag) != 0 ? Brush() : Brush(CreateSolidBrush(value));
-    // The window text names the colour, so screen readers can tell the bands.
+    ChooseBrush();
     SetWindowTextW(hwnd, ColourName(value));
     InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void ColourBox::ChooseBrush() {
+    ownBrush = (colour & kSystemColourFlag) != 0 ? Brush() : Brush(CreateSolidBrush(colour));
 }
 
 void ColourBox::Show(bool visible) {

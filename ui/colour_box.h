@@ -38,6 +38,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    void ChooseBrush();
     void Paint(HDC dc);
 
     Twips rect{};

@@ -13,14 +13,14 @@ Function FromUser32(const char* name) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
+}  // namespace
+
 UINT SystemDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
-
-}  // namespace
 
 UINT DpiOfWindow(HWND hwnd) {
     static const auto dpiForWindow = FromUser32<DpiForWindowFn>("GetDpiForWindow");
@@ -66,20 +66,30 @@ void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi) {
+RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi) {
     static const auto adjustForDpi = FromUser32<AdjustForDpiFn>("AdjustWindowRectExForDpi");
-    const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
     RECT frame{0, 0, TwipsToPixels(clientWidthTw, dpi), TwipsToPixels(clientHeightTw, dpi)};
     if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     }
     MONITORINFO monitor{sizeof monitor};
-    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = area.left + (area.right - area.left - width) / 2;
+    const int top = area.top + (area.bottom - area.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi) {
+    const RECT frame = CentredFrame(clientWidthTw, clientHeightTw,
+                                    static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
+                                    static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), dpi);
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    if (!EqualRect(&now, &frame)) {
+        SetWindowPos(hwnd, nullptr, frame.left, frame.top, frame.right - frame.left,
+                     frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }

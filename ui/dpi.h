@@ -8,6 +8,8 @@ struct Twips {
 };
 
 UINT DpiOfWindow(HWND hwnd);
+// The DPI a new top-level window on the primary monitor is made for.
+UINT SystemDpi();
 int TwipsToPixels(int twips, UINT dpi);
 int PointsToPixels(int hundredthsOfPoint, UINT dpi);
 int ScaleFrom96(int pixels, UINT dpi);
@@ -17,8 +19,10 @@ RECT ToPixels(const Twips& twips, UINT dpi);
 HWND CreateChild(HWND parent, int id, const wchar_t* className, const wchar_t* text, DWORD style,
                  DWORD exStyle, const Twips& rect, UINT dpi, void* param = nullptr);
 void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi);
-// Sizes a top-level window so that its client area is the given size in twips, and centres
-// it on the work area.
+// The frame of a top-level window whose client area is the given size in twips, centred on
+// the primary monitor's work area; and the same applied to a window, which is left alone
+// when it is already there.
+RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi);
 void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi);
 
 // WM_DPICHANGED: `relayOut(dpi)` makes the new fonts and places every child; then the window

@@ -28,7 +28,7 @@ bool Label::Create(const Params& params, UINT dpi, HFONT textFont) {
     }
     font = textFont;
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (fitsText) {
+    if (fitsText && params.text[0] != L'\0') {
         FitText();
     }
     return true;

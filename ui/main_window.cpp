@@ -65,9 +65,11 @@ MainWindow::~MainWindow() {
     Close();
 }
 
+// Made in its place for the primary monitor, so that it is not moved again when created.
 HWND MainWindow::Create() {
-    CreateWindowExW(0, kMainWindowClass, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
-                    nullptr, nullptr, instance, this);
+    const RECT r = CentredFrame(kClientWidthTw, kClientHeightTw, kStyle, 0, SystemDpi());
+    CreateWindowExW(0, kMainWindowClass, kCaption, kStyle, r.left, r.top, r.right - r.left,
+                    r.bottom - r.top, nullptr, nullptr, instance, this);
     return hwnd;
 }
 
@@ -167,10 +169,13 @@ void MainWindow::RelayOut(UINT newDpi) {
         PlaceWindow(button, rect, dpi);
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.text.Get()), FALSE);
     }
-    LoadArrows();
+    if (arrows.Get() != nullptr) {
+        LoadArrows();
+    }
 }
 
-// The arrows come in several sizes; the nearest one is drawn for this DPI.
+// The arrows come in several sizes; the nearest one is drawn for this DPI. They are loaded
+// when first shown, since a start never shows them.
 void MainWindow::LoadArrows() {
     const int size = TwipsToPixels(kImage1Tw.width, dpi);
     arrows = Icon(static_cast<HICON>(
@@ -214,7 +219,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!CreateFonts() || !CreateControls()) {
                 return -1;
             }
-            LoadArrows();
             SizeToClientAndCentre(hwnd, kClientWidthTw, kClientHeightTw, dpi);
             // Focus cues stay hidden until the keyboard is used, as in a dialog.
             SendMessageW(hwnd, WM_CHANGEUISTATE,
@@ -224,10 +228,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FollowDpiChange(hwnd, wParam, lParam, [this](UINT newDpi) { RelayOut(newDpi); });
             return 0;
         case WM_SYSCOLORCHANGE:
-            // The buttons are common controls, which learn of the change only from their
-            // top-level window; the system repaints everything itself.
-            SendMessageW(Command1, message, wParam, lParam);
-            SendMessageW(Command2, message, wParam, lParam);
+            // The system repaints every window itself.
+            ForwardSysColorChangeToDescendants(hwnd);
             return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
@@ -290,6 +292,9 @@ void MainWindow::SetToleranceText(std::string_view text) {
 }
 
 void MainWindow::ShowFlipped(bool visible) {
+    if (visible && arrows.Get() == nullptr) {
+        LoadArrows();
+    }
     Frame2.ShowPicture(visible);
     Label4.Show(visible);
 }

@@ -50,11 +50,12 @@ StartupCard::~StartupCard() {
     Close();
 }
 
-// Modeless and without an owner.
+// Modeless and without an owner, made in its place for the primary monitor.
 bool StartupCard::Show(HINSTANCE instance) {
     green = Brush(CreateSolidBrush(kGreen));
-    CreateWindowExW(kExStyle, kCardWindowClass, L"Form2", kStyle, 0, 0, 0, 0, nullptr, nullptr,
-                    instance, this);
+    const RECT r = CentredFrame(kClientWidthTw, kClientHeightTw, kStyle, kExStyle, SystemDpi());
+    CreateWindowExW(kExStyle, kCardWindowClass, L"Form2", kStyle, r.left, r.top, r.right - r.left,
+                    r.bottom - r.top, nullptr, nullptr, instance, this);
     if (hwnd == nullptr) {
         return false;
     }
@@ -163,6 +164,9 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_SYSCOLORCHANGE:
+            ForwardSysColorChangeToDescendants(hwnd);
+            return 0;
         case WM_CTLCOLORSTATIC:
             if (const LRESULT brush = Label::Reflect(wParam, lParam)) {
                 return brush;

@@ -58,3 +58,14 @@ bool ServePaint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction paint) {
     }
     return false;
 }
+
+// A top-level window hands WM_SYSCOLORCHANGE on to every control inside it: the common
+// controls learn of a colour change only that way.
+inline BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
+inline void ForwardSysColorChangeToDescendants(HWND hwnd) {
+    EnumChildWindows(hwnd, ForwardSysColorChange, 0);
+}

@@ -137,4 +137,41 @@ TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
     CloseHandle(process.hProcess);
 }
 
+// The release itself, driven with real clicks: the road of one reading.
+TEST(Executable, ReadsGoldRedBlackBrownAsOneKilohm) {
+    std::wstring commandLine = L"\"" + ExePath() + L"\"";
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    WaitForInputIdle(process.hProcess, 10000);
+    ProgramWindows windows;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            windows = WindowsOf(process.dwThreadId);
+            return windows.main != nullptr && windows.card == nullptr;
+        },
+        10000))
+        << "the card closes by itself";
+    for (int code : {10, 2, 0, 1}) {
+        RealClick(FindControl(windows.main, kIdPicture1 + code), {14, 26});
+    }
+    HWND read = FindControl(windows.main, kIdCommand2);
+    RECT button;
+    GetClientRect(read, &button);
+    RealClick(read, {button.right / 2, button.bottom / 2});
+    HWND resistance = FindControl(windows.main, kIdLabel2);
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(resistance) == L"1KΩ"; }, 5000));
+    EXPECT_EQ(TextOf(FindControl(windows.main, kIdLabel3)), L"允许偏差±5%");
+    EXPECT_TRUE(IsWindowVisible(FindControl(windows.main, kIdLabel4)));
+    Pump(200);
+    WritePng(OutputPath(L"korvalo-release-reading.png"), CaptureWindow(windows.main));
+
+    PostMessageW(windows.main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 }  // namespace
