@@ -104,74 +104,78 @@ ProgramWindows WindowsOf(DWORD threadId) {
     return found;
 }
 
-TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
-    std::wstring commandLine = L"\"" + ExePath() + L"\"";
-    STARTUPINFOW startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    WaitForInputIdle(process.hProcess, 5000);
-    ProgramWindows windows;
-    const DWORD start = GetTickCount();
-    while ((windows.main == nullptr || windows.card == nullptr) && GetTickCount() - start < 5000) {
-        windows = WindowsOf(process.dwThreadId);
-        Sleep(5);
+// Korvalo.exe started as a user starts it, ended when the test is done.
+class Launched {
+public:
+    Launched() {
+        std::wstring commandLine = L"\"" + ExePath() + L"\"";
+        STARTUPINFOW startup{sizeof startup};
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process)) {
+            WaitForInputIdle(process.hProcess, 10000);
+        }
     }
-    ASSERT_NE(windows.main, nullptr);
-    ASSERT_NE(windows.card, nullptr);
+    Launched(const Launched&) = delete;
+    Launched& operator=(const Launched&) = delete;
+    ~Launched() {
+        TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    // Waits until the program's windows are as `ready` wants them.
+    bool WaitFor(bool (*ready)(const ProgramWindows&)) {
+        return PumpUntil(
+            [&] {
+                windows = WindowsOf(process.dwThreadId);
+                return ready(windows);
+            },
+            10000);
+    }
+    bool Ends(DWORD withinMs) const {
+        return WaitForSingleObject(process.hProcess, withinMs) == WAIT_OBJECT_0;
+    }
+
+    PROCESS_INFORMATION process{};
+    ProgramWindows windows;
+};
+
+TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
+    Launched program;
+    ASSERT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.main && w.card; }));
+    const ProgramWindows windows = program.windows;
 
     // Closed before its first tick, the main window leaves the card behind.
     PostMessageW(windows.main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 1500), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_FALSE(program.Ends(1500));
     EXPECT_TRUE(IsWindow(windows.card));
     EXPECT_FALSE(IsWindow(windows.main));
 
     PostMessageW(windows.card, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 145));
     PostMessageW(windows.card, WM_LBUTTONUP, 0, MAKELPARAM(100, 145));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_TRUE(program.Ends(5000));
     DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
+    GetExitCodeProcess(program.process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
-    TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 // The release itself, driven with real clicks: the road of one reading.
 TEST(Executable, ReadsGoldRedBlackBrownAsOneKilohm) {
-    std::wstring commandLine = L"\"" + ExePath() + L"\"";
-    STARTUPINFOW startup{sizeof startup};
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    WaitForInputIdle(process.hProcess, 10000);
-    ProgramWindows windows;
-    ASSERT_TRUE(PumpUntil(
-        [&] {
-            windows = WindowsOf(process.dwThreadId);
-            return windows.main != nullptr && windows.card == nullptr;
-        },
-        10000))
+    Launched program;
+    ASSERT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.main && !w.card; }))
         << "the card closes by itself";
+    HWND main = program.windows.main;
     for (int code : {10, 2, 0, 1}) {
-        RealClick(FindControl(windows.main, kIdPicture1 + code), {14, 26});
+        RealClick(FindControl(main, kIdPicture1 + code), {14, 26});
     }
-    HWND read = FindControl(windows.main, kIdCommand2);
-    RECT button;
-    GetClientRect(read, &button);
-    RealClick(read, {button.right / 2, button.bottom / 2});
-    HWND resistance = FindControl(windows.main, kIdLabel2);
+    RealClick(FindControl(main, kIdCommand2), {52, 16});
+    HWND resistance = FindControl(main, kIdLabel2);
     EXPECT_TRUE(PumpUntil([&] { return TextOf(resistance) == L"1KΩ"; }, 5000));
-    EXPECT_EQ(TextOf(FindControl(windows.main, kIdLabel3)), L"允许偏差±5%");
-    EXPECT_TRUE(IsWindowVisible(FindControl(windows.main, kIdLabel4)));
+    EXPECT_EQ(TextOf(FindControl(main, kIdLabel3)), L"允许偏差±5%");
+    EXPECT_TRUE(IsWindowVisible(FindControl(main, kIdLabel4)));
     Pump(200);
-    WritePng(OutputPath(L"korvalo-release-reading.png"), CaptureWindow(windows.main));
-
-    PostMessageW(windows.main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
-    TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    WritePng(OutputPath(L"korvalo-release-reading.png"), CaptureWindow(main));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ends(5000));
 }
 
 }  // namespace

@@ -35,19 +35,20 @@ protected:
 // A main window whose start-up has finished: the first tick of Timer1 has closed the card
 // and restored the cursor.
 class MainWindowTest : public ProgramStartTest {
-protected:
-    void SetUp() override {
-        ProgramStartTest::SetUp();
-        SendMessageW(form->hwnd, WM_TIMER, kIdTimer1, 0);
-        Pump(50, form->hwnd);
-    }
-
+public:
     HWND Control(int id) {
         HWND& control = controls[id];
         if (control == nullptr) {
             control = FindControl(form->hwnd, id);
         }
         return control;
+    }
+
+protected:
+    void SetUp() override {
+        ProgramStartTest::SetUp();
+        SendMessageW(form->hwnd, WM_TIMER, kIdTimer1, 0);
+        Pump(50, form->hwnd);
     }
     HWND Swatch(int code) { return Control(kIdPicture1 + code); }
     HWND Band(int slot) { return Control(kIdPicture2 + slot); }

@@ -54,39 +54,42 @@ std::vector<Geometry> ExpectedGeometry() {
     return rows;
 }
 
-int Times1Point5(int px) {
-    return (px * 3 + 1) / 2;
+int Scaled(int px96, UINT dpi) {
+    return dpi == 96 ? px96 : (px96 * 3 + 1) / 2;
 }
 
-TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
-    const UINT dpi = PrefixDpi();
-    ASSERT_EQ(form->Dpi(), dpi) << "the window is laid out for the DPI it starts at";
-    auto scaled = [dpi](int px96) { return dpi == 96 ? px96 : Times1Point5(px96); };
-    ASSERT_TRUE(dpi == 96 || dpi == 144);
-    RECT client;
-    GetClientRect(form->hwnd, &client);
-    EXPECT_EQ(client.right, scaled(553));
-    EXPECT_EQ(client.bottom, scaled(349));
+// Every control where the pixel table puts it, scaled from 96 DPI to `dpi` (96 or 144).
+void ExpectLayout(MainWindowTest& test, HWND form, UINT dpi) {
+    auto scaled = [dpi](int px96) { return Scaled(px96, dpi); };
     for (const Geometry& g : ExpectedGeometry()) {
-        HWND control = Control(g.id);
+        HWND control = test.Control(g.id);
         ASSERT_NE(control, nullptr) << g.id;
-        EXPECT_EQ(GetParent(control), g.parentId == 0 ? form->hwnd : Control(g.parentId)) << g.id;
+        EXPECT_EQ(GetParent(control), g.parentId == 0 ? form : test.Control(g.parentId)) << g.id;
         const RECT r = RectInParent(control);
         EXPECT_EQ(r.left, scaled(g.px96.left)) << g.id;
         EXPECT_EQ(r.top, scaled(g.px96.top)) << g.id;
         EXPECT_EQ(r.right - r.left, scaled(g.px96.right - g.px96.left)) << g.id;
         EXPECT_EQ(r.bottom - r.top, scaled(g.px96.bottom - g.px96.top)) << g.id;
     }
+    EXPECT_EQ(RectInParent(test.Control(kIdLabel2)).left, scaled(16));
+    EXPECT_EQ(RectInParent(test.Control(kIdLabel2)).top, scaled(24));
+    EXPECT_EQ(RectInParent(test.Control(kIdLabel3)).top, scaled(64));
+}
+
+TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
+    const UINT dpi = PrefixDpi();
+    ASSERT_EQ(form->Dpi(), dpi) << "the window is laid out for the DPI it starts at";
+    RECT client;
+    GetClientRect(form->hwnd, &client);
+    EXPECT_EQ(client.right, Scaled(553, dpi));
+    EXPECT_EQ(client.bottom, Scaled(349, dpi));
+    ExpectLayout(*this, form->hwnd, dpi);
     if (dpi == 96) {
         // Inside its two-pixel sunken border a swatch shows 29 × 53 pixels of colour.
         GetClientRect(Swatch(0), &client);
         EXPECT_EQ(client.right, 29);
         EXPECT_EQ(client.bottom, 53);
-    }
-    EXPECT_EQ(RectInParent(Control(kIdLabel2)).left, scaled(16));
-    EXPECT_EQ(RectInParent(Control(kIdLabel2)).top, scaled(24));
-    EXPECT_EQ(RectInParent(Control(kIdLabel3)).top, scaled(64));
-    if (dpi != 96) {
+    } else {
         WritePng(OutputPath(L"korvalo-main-started-at-144dpi.png"), CaptureWindow(form->hwnd));
     }
 }
@@ -100,13 +103,7 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
     RECT suggested{window.left, window.top, window.left + 840, window.top + 560};
     SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    for (const Geometry& g : ExpectedGeometry()) {
-        const RECT r = RectInParent(Control(g.id));
-        EXPECT_EQ(r.left, Times1Point5(g.px96.left)) << g.id;
-        EXPECT_EQ(r.top, Times1Point5(g.px96.top)) << g.id;
-        EXPECT_EQ(r.right - r.left, Times1Point5(g.px96.right - g.px96.left)) << g.id;
-        EXPECT_EQ(r.bottom - r.top, Times1Point5(g.px96.bottom - g.px96.top)) << g.id;
-    }
+    ExpectLayout(*this, form->hwnd, 144);
     form->ElementsForTest().SetToleranceText("允许偏差±5%");
     form->ElementsForTest().ShowFlipped(true);
     Pump(50, form->hwnd);
@@ -117,9 +114,7 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
     EXPECT_NEAR(label144.right - label144.left, 1.5 * (label96.right - label96.left), 6);
 
     SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
-    for (const Geometry& g : ExpectedGeometry()) {
-        EXPECT_EQ(RectInParent(Control(g.id)).right, g.px96.right) << g.id;
-    }
+    ExpectLayout(*this, form->hwnd, 96);
 }
 
 TEST_F(MainWindowReadingTest, TheRoadOfOneReading) {
