@@ -190,7 +190,7 @@ TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
 }
 
 TEST_F(MainWindowReadingTest, DoubleClickEntersOneBand) {
-    RealDoubleClick(Swatch(6), {14, 26});
+    RealClick(Swatch(6), {14, 26}, 2);
     Pump(20, form->hwnd);
     EXPECT_EQ(form->Reader().Count(), 1);
     EXPECT_EQ(State().bands, (std::vector<std::wstring>{L"蓝", L"-", L"-", L"-", L"-"}));

@@ -131,7 +131,7 @@ TEST(StartupShownAnyWay, CardClosesWhetherMinimisedOrNeverActivated) {
         EXPECT_EQ(CurrentScreenCursor(), ScreenCursor::Default) << show;
         if (show == SW_SHOWMINNOACTIVE) {
             EXPECT_TRUE(IsIconic(main));
-            Pump(2000 - (GetTickCount() - start), main);
+            PumpUntil([&] { return GetTickCount() - start >= 2000; }, 2000, main);
             const Picture screen = CaptureWindow(GetDesktopWindow());
             WritePng(OutputPath(L"korvalo-minimised-start.png"), screen);
         }

@@ -157,16 +157,11 @@ void MoveTo(HWND window, POINT at) {
 
 }  // namespace
 
-void RealClick(HWND window, POINT at) {
+void RealClick(HWND window, POINT at, int clicks) {
     MoveTo(window, at);
-    SendButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
-    Pump(100);
-}
-
-void RealDoubleClick(HWND window, POINT at) {
-    MoveTo(window, at);
-    SendButtons(
-        {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    for (int i = 0; i < clicks; ++i) {
+        SendButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    }
     Pump(100);
 }
 

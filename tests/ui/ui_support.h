@@ -24,10 +24,9 @@ std::wstring TextOf(HWND window);
 // (the centre when none is given).
 void Click(HWND target, POINT at = {-1, -1});
 void DoubleClick(HWND target);
-// The same through the system's input queue, at points in `window`'s client area: a click,
-// a double-click, and a press at one point released at another.
-void RealClick(HWND window, POINT at);
-void RealDoubleClick(HWND window, POINT at);
+// The same through the system's input queue, at points in `window`'s client area: one click
+// or several in quick succession, and a press at one point released at another.
+void RealClick(HWND window, POINT at, int clicks = 1);
 void RealDrag(HWND window, POINT from, POINT to);
 // A key pressed and released through the system's input queue.
 void RealKey(WORD virtualKey);
