@@ -84,11 +84,27 @@ double Power10(int exponent) {
     return power;
 }
 
-// "0." and the given number of zeros, the start of a number below 1.
-std::string ZeroPoint(int zeros) {
-    std::string text(static_cast<size_t>(zeros) + 2, '0');
-    text[1] = '.';
-    return text;
+// Significant digits with no trailing zero, written in plain decimals with `whole` of them
+// in front of the point: "0.0047", "9", "1500", "12.5".
+std::string PlainDecimal(const std::string& digits, int whole) {
+    const int count = static_cast<int>(digits.size());
+    if (whole <= 0) {
+        std::string text(static_cast<size_t>(2 - whole), '0');
+        text[1] = '.';
+        return text + digits;
+    }
+    if (whole >= count) {
+        return digits + std::string(static_cast<size_t>(whole - count), '0');
+    }
+    return digits.substr(0, static_cast<size_t>(whole)) + "." +
+           digits.substr(static_cast<size_t>(whole));
+}
+
+template <typename Integer>
+std::string DecimalDigits(Integer value) {
+    char buffer[24];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc{} ? std::string(buffer, end) : std::string();
 }
 
 }  // namespace
@@ -123,11 +139,10 @@ std::string SignificantText(double value, int significant) {
         }
     }
     digits.erase(digits.find_last_not_of('0') + 1);
-    const int count = static_cast<int>(digits.size());
 
     if (leading < -4 || leading >= significant) {
         std::string text = digits;
-        if (count > 1) {
+        if (digits.size() > 1) {
             text.insert(1, 1, '.');
         }
         const int magnitude = leading < 0 ? -leading : leading;
@@ -137,14 +152,7 @@ std::string SignificantText(double value, int significant) {
         }
         return text + IntegerText(magnitude);
     }
-    if (leading < 0) {
-        return ZeroPoint(-leading - 1) + digits;
-    }
-    const size_t whole = static_cast<size_t>(leading) + 1;
-    if (digits.size() <= whole) {
-        return digits + std::string(whole - digits.size(), '0');
-    }
-    return digits.substr(0, whole) + "." + digits.substr(whole);
+    return PlainDecimal(digits, leading + 1);
 }
 
 // The fewest significant digits that read back as the same float, nearest to it where there
@@ -190,28 +198,12 @@ std::string ShortestText(float value, int decimalShift) {
         digits = nearest < first ? first : nearest > last ? last : nearest;
         power = p;
     }
-    std::string text = IntegerText64(digits);
+    std::string text = DecimalDigits(digits);
     const int whole = static_cast<int>(text.size()) + power + decimalShift;
     text.erase(text.find_last_not_of('0') + 1);
-    const int count = static_cast<int>(text.size());
-    if (whole <= 0) {
-        return ZeroPoint(-whole) + text;
-    }
-    if (whole >= count) {
-        return text + std::string(static_cast<size_t>(whole - count), '0');
-    }
-    return text.substr(0, static_cast<size_t>(whole)) + "." +
-           text.substr(static_cast<size_t>(whole));
+    return PlainDecimal(text, whole);
 }
 
 std::string IntegerText(int value) {
-    char buffer[16];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc{} ? std::string(buffer, end) : std::string();
-}
-
-std::string IntegerText64(std::uint64_t value) {
-    char buffer[24];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc{} ? std::string(buffer, end) : std::string();
+    return DecimalDigits(value);
 }

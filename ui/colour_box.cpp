@@ -52,8 +52,7 @@ void ColourBox::Paint(HDC dc) {
     HBRUSH brush = ownBrush.Get() != nullptr ? ownBrush.Get()
                                              : GetSysColorBrush(static_cast<int>(colour & 0xFF));
     FillRect(dc, &client, brush);
-    const auto uiState = static_cast<UINT>(SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0));
-    if (GetFocus() == hwnd && (uiState & UISF_HIDEFOCUS) == 0) {
+    if (GetFocus() == hwnd && (SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
         const int inset = ScaleFrom96(2, dpi);
         InflateRect(&client, -inset, -inset);
         DrawFocusRect(dc, &client);
