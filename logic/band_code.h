@@ -15,6 +15,11 @@ inline constexpr int kSlotCount = 5;
 // 0x00BBGGRR, or 0x80000000 + n for system colour n; carried unchanged.
 using ColourValue = std::uint32_t;
 
+// Gold, silver and an empty slot can never be a significant digit.
+constexpr bool CannotBeDigit(int code) {
+    return code > 9;
+}
+
 constexpr bool IsColourCode(int code) {
     return code >= 0 && code < kColourCount;
 }

@@ -1,6 +1,5 @@
-#include <cstdint>
+#include <algorithm>
 #include <iterator>
-#include <limits>
 
 #include "decimal_format.h"
 #include "resistor_reader.h"
@@ -8,16 +7,11 @@
 
 namespace {
 
-// Exponents run from 9 - EMPTY_BAND to 9. The compiler rounds each constant correctly, so
-// no reading depends on a C runtime's pow.
-constexpr int kMinExponent = 9 - EMPTY_BAND;
-constexpr double kPowersOfTen[] = {1e-11, 1e-10, 1e-9, 1e-8, 1e-7, 1e-6, 1e-5,
-                                   1e-4,  1e-3,  1e-2, 1e-1, 1e0,  1e1,  1e2,
-                                   1e3,   1e4,   1e5,  1e6,  1e7,  1e8,  1e9};
+// Exponents run from -2 (silver) to 9 (white). The compiler rounds each constant correctly,
+// so no reading depends on a C runtime's pow.
+constexpr int kMinExponent = 9 - kSilver;
+constexpr double kPowersOfTen[] = {1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 static_assert(std::size(kPowersOfTen) == 9 - kMinExponent + 1);
-
-// The largest digit value, three slots of EMPTY_BAND, still fits the 16-bit band arithmetic.
-static_assert(EMPTY_BAND * 111 <= std::numeric_limits<std::int16_t>::max());
 
 // Black to white multiply by 10^code; gold and silver divide by 10 and 100.
 int MultiplierExponent(BandCode code) {
@@ -46,30 +40,34 @@ std::string ToleranceCaption(BandCode code) {
     }
 }
 
+// Every press reads the bands on the screen afresh, so a second press gives the same
+// reading, and a band added after a reading is read with all the others.
 void ResistorReader::Evaluate() {
     if (BandCodes[2] == EMPTY_BAND) {
         window.ShowMessage(kTooFewBandsMessage);
         return;
     }
-    CheckOrientation();
+    BandSlots reading = BandCodes;
+    const bool turned = CheckOrientation(reading);
 
     // Slot 4 tells four bands (two digits) from five (three digits).
-    int digitSlots = 0;
-    if (BandCodes[4] == EMPTY_BAND) {
-        digitSlots = 2;
-    } else if (IsColourCode(BandCodes[4])) {
-        digitSlots = 3;
-    } else {
+    const int digitSlots = reading[4] == EMPTY_BAND ? 2 : 3;
+    // Gold or silver still standing where a digit must be, either way round, is no resistor.
+    if (std::any_of(reading.begin(), reading.begin() + digitSlots, CannotBeDigit)) {
+        window.ShowMessage(kNotADigitMessage);
         return;
+    }
+    if (turned) {
+        window.ShowFlipped(true);
     }
     int digits = 0;
     for (int slot = 0; slot < digitSlots; ++slot) {
-        digits = digits * 10 + BandCodes[slot];
+        digits = digits * 10 + reading[slot];
     }
-    const int exponent = MultiplierExponent(BandCodes[digitSlots]);
+    const int exponent = MultiplierExponent(reading[digitSlots]);
 
     // Computed in double and rounded once to single: the float nearest the exact product.
     ResistanceValue = static_cast<float>(digits * kPowersOfTen[exponent - kMinExponent]);
     ShowResistance();
-    window.SetToleranceText(ToleranceCaption(BandCodes[digitSlots + 1]));
+    window.SetToleranceText(ToleranceCaption(reading[digitSlots + 1]));
 }

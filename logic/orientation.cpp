@@ -2,37 +2,24 @@
 
 #include "resistor_reader.h"
 
-namespace {
-
-// Gold, silver and an empty slot can never be a significant digit.
-bool CannotBeDigit(BandCode code) {
-    return code > 9;
-}
-
-}  // namespace
-
 // A band that cannot be a digit where a digit must stand means the bands were entered from
-// the other end. The codes are reversed into reading order; the band pictures keep the
-// order the user clicked, and the flipped indication tells that the reading used the
-// reverse.
-void ResistorReader::CheckOrientation() {
+// the other end, so the reading takes them reversed. Only the reading's copy turns: the
+// register and the band pictures keep the order the user clicked. True when it turned.
+bool ResistorReader::CheckOrientation(BandSlots& reading) {
     int reversed = 0;
-    if (BandCodes[4] == EMPTY_BAND) {
-        if (!CannotBeDigit(BandCodes[0])) {
-            return;
+    if (reading[4] == EMPTY_BAND) {
+        if (!CannotBeDigit(reading[0])) {
+            return false;
         }
         // Three bands turn around on their own three slots, so an empty slot never moves
         // in front of an entered band.
-        reversed = BandCodes[3] == EMPTY_BAND ? 3 : 4;
-    } else if (IsColourCode(BandCodes[4])) {
-        if (!CannotBeDigit(BandCodes[0]) && !CannotBeDigit(BandCodes[1]) &&
-            !CannotBeDigit(BandCodes[2])) {
-            return;
+        reversed = reading[3] == EMPTY_BAND ? 3 : 4;
+    } else {
+        if (std::none_of(reading.begin(), reading.begin() + 3, CannotBeDigit)) {
+            return false;
         }
         reversed = 5;
-    } else {
-        return;
     }
-    std::reverse(BandCodes.begin(), BandCodes.begin() + reversed);
-    window.ShowFlipped(true);
+    std::reverse(reading.begin(), reading.begin() + reversed);
+    return true;
 }

@@ -6,8 +6,11 @@
 #include "band_code.h"
 #include "elements.h"
 
+using BandSlots = std::array<BandCode, kSlotCount>;
+
 // The reading state of the main window: the band register and the last resistance, with
-// every operation that reads or changes them.
+// every operation that reads or changes them. The register always holds the bands in the
+// order they were clicked; a reading turns a copy of it.
 class ResistorReader {
 public:
     explicit ResistorReader(Elements& elements) : window(elements) {}
@@ -16,17 +19,17 @@ public:
     void Append(int code);
     void Reset();
     void Evaluate();
-    void CheckOrientation();
-    void ShowResistance();
 
-    const std::array<BandCode, kSlotCount>& Codes() const { return BandCodes; }
+    const BandSlots& Codes() const { return BandCodes; }
     int Count() const { return BandCount; }
     float Value() const { return ResistanceValue; }
 
 private:
+    static bool CheckOrientation(BandSlots& reading);
+    void ShowResistance();
+
     Elements& window;
-    std::array<BandCode, kSlotCount> BandCodes{EMPTY_BAND, EMPTY_BAND, EMPTY_BAND, EMPTY_BAND,
-                                               EMPTY_BAND};
+    BandSlots BandCodes{EMPTY_BAND, EMPTY_BAND, EMPTY_BAND, EMPTY_BAND, EMPTY_BAND};
     BandCode BandCount = 0;
     float ResistanceValue = 0;
 };

@@ -78,13 +78,11 @@ void Model::Append(int code) {
         return;
     }
     entered.push_back(code);
-    reading.push_back(code);
 }
 
 void Model::Reset() {
     refusal.clear();
     entered.clear();
-    reading.clear();
     flipped = false;
     resistance.clear();
     tolerance.clear();
@@ -92,19 +90,25 @@ void Model::Reset() {
 
 void Model::Evaluate() {
     refusal.clear();
-    const size_t n = reading.size();
+    const size_t n = entered.size();
     if (n < 3) {
         refusal = kTooFewBandsMessage;
         return;
     }
     // Five bands need three digits in front, fewer need one.
+    std::vector<int> reading = entered;
     const size_t looked = n == 5 ? 3 : 1;
-    if (std::any_of(reading.begin(), reading.begin() + static_cast<long>(looked),
-                    [](int c) { return c > 9; })) {
+    const auto notDigit = [](int c) { return c > 9; };
+    const bool turned = std::any_of(reading.begin(), reading.begin() + looked, notDigit);
+    if (turned) {
         std::reverse(reading.begin(), reading.end());
-        flipped = true;
     }
     const size_t digitCount = n == 5 ? 3 : 2;
+    if (std::any_of(reading.begin(), reading.begin() + digitCount, notDigit)) {
+        refusal = kNotADigitMessage;
+        return;
+    }
+    flipped = flipped || turned;
     std::int64_t digits = 0;
     for (size_t i = 0; i < digitCount; ++i) {
         digits = digits * 10 + reading[i];

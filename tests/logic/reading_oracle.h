@@ -14,7 +14,6 @@ std::string ExpectedTolerance(int code);
 // What a person expects of the window after each action.
 struct Model {
     std::vector<int> entered;  // in click order, as the band pictures show them
-    std::vector<int> reading;  // in the order the next reading takes them
     bool flipped = false;
     std::string resistance, tolerance;
     float value = 0;

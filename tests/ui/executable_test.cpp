@@ -83,7 +83,7 @@ TEST(Executable, IconIsTheSingle96PixelTwoColourPortrait) {
 }
 
 struct ProgramWindows {
-    HWND main = nullptr, card = nullptr;
+    HWND main = nullptr, card = nullptr, box = nullptr;
 };
 
 BOOL CALLBACK NoteWindow(HWND window, LPARAM param) {
@@ -94,6 +94,8 @@ BOOL CALLBACK NoteWindow(HWND window, LPARAM param) {
         found->main = window;
     } else if (lstrcmpW(className, kCardWindowClass) == 0) {
         found->card = window;
+    } else if (lstrcmpW(className, L"#32770") == 0) {
+        found->box = window;
     }
     return TRUE;
 }
@@ -158,22 +160,50 @@ TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
     EXPECT_EQ(exitCode, 0u);
 }
 
-// The release itself, driven with real clicks: the road of one reading.
+// The release itself, driven with real clicks: the road of one reading, a band added after
+// it, and bands that no resistor has.
 TEST(Executable, ReadsGoldRedBlackBrownAsOneKilohm) {
     Launched program;
     ASSERT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.main && !w.card; }))
         << "the card closes by itself";
     HWND main = program.windows.main;
-    for (int code : {10, 2, 0, 1}) {
-        RealClick(FindControl(main, kIdPicture1 + code), {14, 26});
-    }
-    RealClick(FindControl(main, kIdCommand2), {52, 16});
+    const auto clickSwatches = [main](std::initializer_list<int> codes) {
+        for (int code : codes) {
+            RealClick(FindControl(main, kIdPicture1 + code), {14, 26});
+        }
+    };
     HWND resistance = FindControl(main, kIdLabel2);
+    HWND tolerance = FindControl(main, kIdLabel3);
+    clickSwatches({10, 2, 0, 1});
+    RealClick(FindControl(main, kIdCommand2), {52, 16});
     EXPECT_TRUE(PumpUntil([&] { return TextOf(resistance) == L"1KΩ"; }, 5000));
-    EXPECT_EQ(TextOf(FindControl(main, kIdLabel3)), L"允许偏差±5%");
+    EXPECT_EQ(TextOf(tolerance), L"允许偏差±5%");
     EXPECT_TRUE(IsWindowVisible(FindControl(main, kIdLabel4)));
     Pump(200);
-    WritePng(OutputPath(L"korvalo-release-reading.png"), CaptureWindow(main));
+    WriteBmp(OutputPath(L"korvalo-release-reading.bmp"), CaptureWindow(main));
+
+    // Green is the fifth band of the resistor on the screen: read from the other end it is
+    // green, brown, black, red, gold.
+    clickSwatches({5});
+    RealClick(FindControl(main, kIdCommand2), {52, 16});
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(resistance) == L"51KΩ"; }, 5000));
+    EXPECT_EQ(TextOf(tolerance), L"允许偏差±5%");
+
+    RealClick(FindControl(main, kIdCommand1), {52, 16});
+    clickSwatches({1, 10, 2, 10});
+    RealClick(FindControl(main, kIdCommand2), {52, 16});
+    ASSERT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.box != nullptr; }));
+    const SeenMessageBox box = ReadMessageBox(program.windows.box);
+    EXPECT_EQ(box.title, L"提示");
+    EXPECT_EQ(box.text, L"金色和银色不能作为数字色环！");
+    EXPECT_EQ(box.buttons, 1);
+    EXPECT_FALSE(box.icon);
+    PostMessageW(program.windows.box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.box == nullptr; }));
+    EXPECT_EQ(TextOf(resistance), L"");
+    EXPECT_EQ(TextOf(tolerance), L"");
+    EXPECT_FALSE(IsWindowVisible(FindControl(main, kIdLabel4)));
+
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.Ends(5000));
 }

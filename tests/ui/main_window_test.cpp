@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
         EXPECT_EQ(client.right, 29);
         EXPECT_EQ(client.bottom, 53);
     } else {
-        WritePng(OutputPath(L"korvalo-main-started-at-144dpi.png"), CaptureWindow(form->hwnd));
+        WriteBmp(OutputPath(L"korvalo-main-started-at-144dpi.bmp"), CaptureWindow(form->hwnd));
     }
 }
 
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
     form->ElementsForTest().SetToleranceText("允许偏差±5%");
     form->ElementsForTest().ShowFlipped(true);
     Pump(50, form->hwnd);
-    WritePng(OutputPath(L"korvalo-main-144dpi.png"), CaptureClient(form->hwnd));
+    WriteBmp(OutputPath(L"korvalo-main-144dpi.bmp"), CaptureClient(form->hwnd));
     // The self-sizing label was measured again with the larger font.
     const RECT label144 = RectInParent(Control(kIdLabel2));
     EXPECT_NEAR(label144.bottom - label144.top, 1.5 * (label96.bottom - label96.top), 3);
@@ -124,7 +124,7 @@ TEST_F(MainWindowReadingTest, TheRoadOfOneReading) {
               (ScreenState{{L"金", L"红", L"黑", L"棕", L"-"}, L"1KΩ", L"允许偏差±5%", true}));
     EXPECT_TRUE(IsWindowVisible(Control(kIdLabel4)));
     Pump(100, form->hwnd);
-    WritePng(OutputPath(L"korvalo-main.png"), CaptureWindow(form->hwnd));
+    WriteBmp(OutputPath(L"korvalo-main.bmp"), CaptureWindow(form->hwnd));
 }
 
 TEST_F(MainWindowReadingTest, ReadingsThroughClicks) {
@@ -139,7 +139,7 @@ TEST_F(MainWindowReadingTest, ReadingsThroughClicks) {
         {{6, 8, 5}, L"6.8MΩ", L"允许偏差未知", false},
         {{4, 7, 8}, L"4.7GΩ", L"允许偏差未知", false},
         {{2, 2, 0, 0, 1}, L"220Ω", L"允许偏差±1%", false},
-        {{1, 0, 10, 2, 2}, L"230Ω", L"允许偏差±1%", true},
+        {{11, 1, 0, 0, 1}, L"1KΩ", L"允许偏差±10%", true},
         {{9, 9, 9, 9, 5}, L"999GΩ", L"允许偏差±0.5%", false},
         {{10, 7, 4}, L"4.7Ω", L"允许偏差未知", true},
     };
@@ -165,6 +165,7 @@ TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
         {{3, 3, 3, 3, 3}, 9, L"你已经选了5个色环了！"},
         {{}, kIdCommand2, L"目前认识水平色环不能少于3！"},
         {{4, 7}, kIdCommand2, L"目前认识水平色环不能少于3！"},
+        {{1, 10, 2, 10}, kIdCommand2, L"金色和银色不能作为数字色环！"},
     };
     for (const auto& row : rows) {
         Press(kIdCommand1);
