@@ -73,17 +73,6 @@ ExactDecimal ExactDigits(double value) {
     return exact;
 }
 
-double Power10(int exponent) {
-    double power = 1;
-    for (; exponent > 0; --exponent) {
-        power *= 10;
-    }
-    for (; exponent < 0; ++exponent) {
-        power /= 10;
-    }
-    return power;
-}
-
 // Significant digits with no trailing zero, written in plain decimals with `whole` of them
 // in front of the point: "0.0047", "9", "1500", "12.5".
 std::string PlainDecimal(const std::string& digits, int whole) {
@@ -155,53 +144,37 @@ std::string SignificantText(double value, int significant) {
     return PlainDecimal(digits, leading + 1);
 }
 
-// The fewest significant digits that read back as the same float, nearest to it where there
-// is a choice, and ties to even; then multiplied by 10^decimalShift. The float nearest
-// 9 × 10^9 is 8 999 999 488: its shortest text is 9E+09, the value the bands gave, where a
-// fixed count of digits would show 8.999999. Worked in integers for the whole-number floats
-// the GΩ range holds (all from 2^23 up); any other float gets its nine digits, which always
-// read back.
-std::string ShortestText(float value, int decimalShift) {
-    if (value == 0) {
-        return "0";
+// The fewest significant digits that read back as the same float, the nearer where two do,
+// in units of 10^9. The float nearest 9 × 10^9 is 8 999 999 488: its shortest text is 9, the
+// value the bands gave, where a fixed count of digits would show 8.999999. Every float from
+// 2^24 up is a whole number, and these stay far below 2^53, so each candidate converts to
+// double exactly and is rounded to float once, as reading it back would.
+std::string GigaText(float ohms) {
+    const auto exact = static_cast<std::uint64_t>(ohms);
+    const auto readsBack = [ohms](std::uint64_t candidate) {
+        return static_cast<float>(static_cast<double>(candidate)) == ohms;
+    };
+    std::uint64_t step = 1;
+    while (step <= exact / 10) {
+        step *= 10;
     }
-    const auto bits = std::bit_cast<std::uint32_t>(value);
-    const int biased = static_cast<int>((bits >> 23) & 0xFF);
-    const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
-    const int exponent = biased - 150;
-    if ((bits >> 31) != 0 || biased == 0 || exponent < 0 || exponent > 36) {
-        return SignificantText(static_cast<double>(value) * Power10(decimalShift), 9);
-    }
-    // In quarters, so that the half-way points to the neighbouring floats are whole. A
-    // float read back from decimals rounds to even, so an even one keeps its half-way points.
-    const std::uint64_t quarters = mantissa << (exponent + 2);
-    const std::uint64_t above = std::uint64_t{1} << (exponent + 1);
-    const std::uint64_t below = mantissa == 0x800000 && biased > 1 ? above / 2 : above;
-    const bool inclusive = mantissa % 2 == 0;
-    const std::uint64_t low = quarters - below + (inclusive ? 0 : 1);
-    const std::uint64_t high = quarters + above - (inclusive ? 0 : 1);
-
-    std::uint64_t digits = 0;
-    int power = 0;
-    std::uint64_t step = 4;  // 10^power in quarters
-    for (int p = 0; p <= 17 && step <= high; ++p, step *= 10) {
-        const std::uint64_t first = (low + step - 1) / step;
-        const std::uint64_t last = high / step;
-        if (first > last) {
-            continue;
+    for (;; step /= 10) {
+        const std::uint64_t down = exact / step * step;
+        const std::uint64_t up = down + step;
+        const bool downBack = readsBack(down);
+        const bool upBack = readsBack(up);
+        if (!downBack && !upBack) {
+            continue;  // at the latest, down is the float itself once step is 1
         }
-        std::uint64_t nearest = quarters / step;
-        const std::uint64_t rest = quarters % step;
-        if (2 * rest > step || (2 * rest == step && nearest % 2 == 1)) {
-            ++nearest;
-        }
-        digits = nearest < first ? first : nearest > last ? last : nearest;
-        power = p;
+        const std::uint64_t below = exact - down;
+        const std::uint64_t above = up - exact;
+        const bool takeDown =
+            downBack && (!upBack || below < above || (below == above && down / step % 2 == 0));
+        std::string text = DecimalDigits(takeDown ? down : up);
+        const int whole = static_cast<int>(text.size()) - 9;
+        text.erase(text.find_last_not_of('0') + 1);
+        return PlainDecimal(text, whole);
     }
-    std::string text = DecimalDigits(digits);
-    const int whole = static_cast<int>(text.size()) + power + decimalShift;
-    text.erase(text.find_last_not_of('0') + 1);
-    return PlainDecimal(text, whole);
 }
 
 std::string IntegerText(int value) {

@@ -8,7 +8,7 @@
 std::string ResistanceCaption(float ohms) {
     const double value = ohms;
     if (value / 1e9 >= 1) {
-        return ShortestText(ohms, -9) + "GΩ";
+        return GigaText(ohms) + "GΩ";
     }
     if (const double mega = value / 1e6; mega >= 1) {
         return SignificantText(mega, 15) + "MΩ";
