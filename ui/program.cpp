@@ -68,12 +68,18 @@ int Program::Run() {
         if (got == -1) {
             return 1;
         }
-        if (form.hwnd != nullptr && IsDialogMessageW(form.hwnd, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        Dispatch(message, form.hwnd);
     }
+}
+
+// Keys reach the main window's controls through the dialog manager: Tab walks them, and
+// Enter and Space press the focused button.
+void Dispatch(MSG& message, HWND dialog) {
+    if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 // The card is drawn completely before the load goes on.

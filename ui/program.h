@@ -36,3 +36,6 @@ private:
     // Which of the two windows was last the program's active one.
     HWND lastActive = nullptr;
 };
+
+// One message as the program's loop handles it, `dialog` being the main window.
+void Dispatch(MSG& message, HWND dialog);

@@ -108,7 +108,7 @@ TEST_F(StartupTest, ClosingTheMainWindowLeavesTheCardUntilItIsClicked) {
 TEST_F(StartupTest, CardScreenshot) {
     Pump(100, form->hwnd);
     const Picture card = CaptureClient(Card());
-    WritePng(OutputPath(L"korvalo-card.png"), card);
+    WriteBmp(OutputPath(L"korvalo-card.bmp"), card);
     ASSERT_EQ(card.width, Scaled(312));
     ASSERT_EQ(card.height, Scaled(169));
     EXPECT_EQ(card.At(Scaled(300), Scaled(100)), RGB(0, 255, 0));
@@ -133,7 +133,7 @@ TEST(StartupShownAnyWay, CardClosesWhetherMinimisedOrNeverActivated) {
             EXPECT_TRUE(IsIconic(main));
             PumpUntil([&] { return GetTickCount() - start >= 2000; }, 2000, main);
             const Picture screen = CaptureWindow(GetDesktopWindow());
-            WritePng(OutputPath(L"korvalo-minimised-start.png"), screen);
+            WriteBmp(OutputPath(L"korvalo-minimised-start.bmp"), screen);
         }
         program.Form().Close();
         Pump(20);

@@ -1,5 +1,7 @@
 #include "ui_support.h"
 
+#include "program.h"
+
 #include <cstdio>
 
 namespace {
@@ -41,10 +43,7 @@ LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam) {
     wchar_t className[16];
     if (code == HCBT_ACTIVATE && activeSeen != nullptr &&
         GetClassNameW(window, className, 16) > 0 && lstrcmpW(className, L"#32770") == 0) {
-        SeenMessageBox box;
-        box.title = TextOf(window);
-        EnumChildWindows(window, ReadBoxChild, reinterpret_cast<LPARAM>(&box));
-        activeSeen->push_back(box);
+        activeSeen->push_back(ReadMessageBox(window));
         PostMessageW(window, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -76,11 +75,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs, HWND dialog) 
                 PostQuitMessage(static_cast<int>(message.wParam));
                 break;
             }
-            if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageW(dialog, &message)) {
-                continue;
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            Dispatch(message, IsWindow(dialog) ? dialog : nullptr);
         }
         if (done()) {
             return true;
@@ -184,56 +179,32 @@ void RealKey(WORD virtualKey) {
 
 namespace {
 
+// The screen's pixels as a top-down 32-bit DIB, 0x00RRGGBB each.
+BITMAPINFOHEADER TopDown32(int width, int height) {
+    return {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+}
+
 Picture CaptureScreen(RECT area) {
     Picture picture;
     picture.width = area.right - area.left;
     picture.height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, picture.width, picture.height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const auto* data = static_cast<const DWORD*>(bits);
-    picture.pixels.resize(static_cast<size_t>(picture.width * picture.height));
-    for (size_t i = 0; i < picture.pixels.size(); ++i) {
-        const DWORD v = data[i];  // 0x00RRGGBB
-        picture.pixels[i] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
     SelectObject(memory, old);
+    BITMAPINFO info{TopDown32(picture.width, picture.height)};
+    std::vector<DWORD> bits(static_cast<size_t>(picture.width * picture.height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(picture.height), bits.data(), &info,
+              DIB_RGB_COLORS);
+    for (DWORD v : bits) {
+        picture.pixels.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+    }
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return picture;
-}
-
-DWORD Crc(const unsigned char* data, size_t size, DWORD crc = 0) {
-    crc = ~crc;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-        }
-    }
-    return ~crc;
-}
-
-void PutBig(std::vector<unsigned char>& out, DWORD v) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<unsigned char>(v >> shift));
-    }
-}
-
-void Chunk(std::vector<unsigned char>& out, const char* kind,
-           const std::vector<unsigned char>& data) {
-    PutBig(out, static_cast<DWORD>(data.size()));
-    std::vector<unsigned char> body(kind, kind + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.insert(out.end(), body.begin(), body.end());
-    PutBig(out, Crc(body.data(), body.size()));
 }
 
 }  // namespace
@@ -251,51 +222,24 @@ Picture CaptureWindow(HWND window) {
     return CaptureScreen(rect);
 }
 
-// An uncompressed PNG: stored deflate blocks are enough for a test screenshot.
-bool WritePng(const std::wstring& path, const Picture& picture) {
-    std::vector<unsigned char> raw;
-    for (int y = 0; y < picture.height; ++y) {
-        raw.push_back(0);
-        for (int x = 0; x < picture.width; ++x) {
-            const COLORREF c = picture.At(x, y);
-            raw.insert(raw.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
-        }
+// The test command turns these into PNG files where it has ImageMagick.
+bool WriteBmp(const std::wstring& path, const Picture& picture) {
+    std::vector<DWORD> bits;
+    for (COLORREF c : picture.pixels) {
+        bits.push_back(static_cast<DWORD>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c)));
     }
-    std::vector<unsigned char> zlib{0x78, 0x01};
-    for (size_t at = 0; at < raw.size() || at == 0; at += 65535) {
-        const size_t n = std::min<size_t>(65535, raw.size() - at);
-        const bool last = at + n >= raw.size();
-        zlib.insert(zlib.end(), {static_cast<unsigned char>(last), static_cast<unsigned char>(n),
-                                 static_cast<unsigned char>(n >> 8), static_cast<unsigned char>(~n),
-                                 static_cast<unsigned char>(~n >> 8)});
-        zlib.insert(zlib.end(), raw.begin() + static_cast<long>(at),
-                    raw.begin() + static_cast<long>(at + n));
-        if (last) {
-            break;
-        }
-    }
-    DWORD a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    PutBig(zlib, (b << 16) | a);
-
-    std::vector<unsigned char> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> header;
-    PutBig(header, static_cast<DWORD>(picture.width));
-    PutBig(header, static_cast<DWORD>(picture.height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});
-    Chunk(png, "IHDR", header);
-    Chunk(png, "IDAT", zlib);
-    Chunk(png, "IEND", {});
-
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file == nullptr) {
+    const BITMAPINFOHEADER info = TopDown32(picture.width, picture.height);
+    const DWORD bitsSize = static_cast<DWORD>(bits.size() * sizeof(DWORD));
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file{0x4D42, offset + bitsSize, 0, 0, offset};
+    FILE* out = _wfopen(path.c_str(), L"wb");
+    if (out == nullptr) {
         return false;
     }
-    const bool ok = fwrite(png.data(), 1, png.size(), file) == png.size();
-    fclose(file);
+    const bool ok = fwrite(&file, sizeof file, 1, out) == 1 &&
+                    fwrite(&info, sizeof info, 1, out) == 1 &&
+                    fwrite(bits.data(), bitsSize, 1, out) == 1;
+    fclose(out);
     return ok;
 }
 
@@ -304,6 +248,13 @@ std::wstring OutputPath(const wchar_t* name) {
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring path(exe);
     return path.substr(0, path.find_last_of(L"\\/") + 1) + name;
+}
+
+SeenMessageBox ReadMessageBox(HWND box) {
+    SeenMessageBox seen;
+    seen.title = TextOf(box);
+    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+    return seen;
 }
 
 MessageBoxWatcher::MessageBoxWatcher()

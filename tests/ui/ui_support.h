@@ -39,7 +39,7 @@ struct Picture {
 };
 Picture CaptureClient(HWND window);
 Picture CaptureWindow(HWND window);
-bool WritePng(const std::wstring& path, const Picture& picture);
+bool WriteBmp(const std::wstring& path, const Picture& picture);
 std::wstring OutputPath(const wchar_t* name);  // beside the test executable
 
 // Answers every message box of this thread with OK, noting what it showed.
@@ -48,6 +48,7 @@ struct SeenMessageBox {
     int buttons = 0;
     bool icon = false;
 };
+SeenMessageBox ReadMessageBox(HWND box);
 class MessageBoxWatcher {
 public:
     MessageBoxWatcher();
