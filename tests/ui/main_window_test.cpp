@@ -1,7 +1,12 @@
+#include <map>
 #include <vector>
 
 #include "colours.h"
 #include "main_window_fixture.h"
+
+bool operator==(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
 
 namespace {
 
@@ -28,52 +33,56 @@ protected:
     }
 };
 
-struct Geometry {
-    int id, parentId;
-    RECT px96;  // left, top, right, bottom in the parent
-};
-
-std::vector<Geometry> ExpectedGeometry() {
-    std::vector<Geometry> rows = {
-        {kIdFrame1, 0, {24, 8, 529, 137}},
-        {kIdLabel1, kIdFrame1, {16, 88, 501, 112}},
-        {kIdFrame2, 0, {24, 144, 529, 273}},
-        {kIdFrame3, kIdFrame2, {16, 16, 225, 113}},
-        {kIdLabel4, kIdFrame2, {232, 80, 281, 97}},
-        {kIdFrame4, kIdFrame2, {288, 16, 489, 113}},
-        {kIdFrame5, 0, {24, 280, 529, 337}},
-        {kIdCommand1, kIdFrame5, {80, 16, 185, 49}},
-        {kIdCommand2, kIdFrame5, {304, 16, 409, 49}},
+// Each control and its container, 0 for the window.
+std::vector<std::pair<int, int>> Containment() {
+    std::vector<std::pair<int, int>> rows = {
+        {kIdFrame1, 0},         {kIdLabel1, kIdFrame1},   {kIdFrame2, 0},
+        {kIdFrame3, kIdFrame2}, {kIdLabel4, kIdFrame2},   {kIdFrame4, kIdFrame2},
+        {kIdFrame5, 0},         {kIdCommand1, kIdFrame5}, {kIdCommand2, kIdFrame5},
     };
     for (int n = 0; n < kColourCount; ++n) {
-        rows.push_back({kIdPicture1 + n, kIdFrame1, {16 + 40 * n, 24, 49 + 40 * n, 81}});
+        rows.push_back({kIdPicture1 + n, kIdFrame1});
     }
     for (int i = 0; i < kSlotCount; ++i) {
-        rows.push_back({kIdPicture2 + i, kIdFrame3, {32 + 32 * i, 24, 49 + 32 * i, 81}});
+        rows.push_back({kIdPicture2 + i, kIdFrame3});
     }
     return rows;
 }
 
-int Scaled(int px96, UINT dpi) {
-    return dpi == 96 ? px96 : (px96 * 3 + 1) / 2;
+// What a person sees of the layout: every control whole inside its container, none over
+// another, the swatches and the band pictures in even rows, each swatch's name under it.
+std::map<int, RECT> ExpectLayout(MainWindowTest& test, HWND form) {
+    std::map<int, RECT> rects;
+    for (const auto& [id, parentId] : Containment()) {
+        HWND control = test.Control(id);
+        HWND parent = parentId == 0 ? form : test.Control(parentId);
+        EXPECT_EQ(GetParent(control), parent) << id;
+        RECT client, r = RectInParent(control), both;
+        GetClientRect(parent, &client);
+        EXPECT_TRUE(IntersectRect(&both, &client, &r) && EqualRect(&both, &r)) << id;
+        for (const auto& [other, otherRect] : rects) {
+            EXPECT_TRUE(GetParent(test.Control(other)) != parent ||
+                        !IntersectRect(&both, &otherRect, &r))
+                << id << " over " << other;
+        }
+        rects[id] = r;
+    }
+    for (auto [first, count] : {std::pair{kIdPicture1, kColourCount}, {kIdPicture2, kSlotCount}}) {
+        const RECT a = rects[first], b = rects[first + 1];
+        for (int i = 1; i < count; ++i) {
+            const RECT r = rects[first + i];
+            EXPECT_EQ(r.left - rects[first + i - 1].left, b.left - a.left) << first + i;
+            EXPECT_EQ(r.top, a.top);
+            EXPECT_EQ(r.right - r.left, a.right - a.left);
+            EXPECT_EQ(r.bottom - r.top, a.bottom - a.top);
+        }
+    }
+    EXPECT_GT(rects[kIdLabel1].top, rects[kIdPicture1].bottom) << "names under the swatches";
+    return rects;
 }
 
-// Every control where the pixel table puts it, scaled from 96 DPI to `dpi` (96 or 144).
-void ExpectLayout(MainWindowTest& test, HWND form, UINT dpi) {
-    auto scaled = [dpi](int px96) { return Scaled(px96, dpi); };
-    for (const Geometry& g : ExpectedGeometry()) {
-        HWND control = test.Control(g.id);
-        ASSERT_NE(control, nullptr) << g.id;
-        EXPECT_EQ(GetParent(control), g.parentId == 0 ? form : test.Control(g.parentId)) << g.id;
-        const RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, scaled(g.px96.left)) << g.id;
-        EXPECT_EQ(r.top, scaled(g.px96.top)) << g.id;
-        EXPECT_EQ(r.right - r.left, scaled(g.px96.right - g.px96.left)) << g.id;
-        EXPECT_EQ(r.bottom - r.top, scaled(g.px96.bottom - g.px96.top)) << g.id;
-    }
-    EXPECT_EQ(RectInParent(test.Control(kIdLabel2)).left, scaled(16));
-    EXPECT_EQ(RectInParent(test.Control(kIdLabel2)).top, scaled(24));
-    EXPECT_EQ(RectInParent(test.Control(kIdLabel3)).top, scaled(64));
+int Scaled(int px96, UINT dpi) {
+    return dpi == 96 ? px96 : (px96 * 3 + 1) / 2;
 }
 
 TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
@@ -83,7 +92,7 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
     GetClientRect(form->hwnd, &client);
     EXPECT_EQ(client.right, Scaled(553, dpi));
     EXPECT_EQ(client.bottom, Scaled(349, dpi));
-    ExpectLayout(*this, form->hwnd, dpi);
+    ExpectLayout(*this, form->hwnd);
     if (dpi == 96) {
         // Inside its two-pixel sunken border a swatch shows 29 × 53 pixels of colour.
         GetClientRect(Swatch(0), &client);
@@ -97,13 +106,20 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
 TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
     form->ElementsForTest().SetResistanceText("1KΩ");
     const RECT label96 = RectInParent(Control(kIdLabel2));
+    const std::map<int, RECT> at96 = ExpectLayout(*this, form->hwnd);
 
     RECT window;
     GetWindowRect(form->hwnd, &window);
     RECT suggested{window.left, window.top, window.left + 840, window.top + 560};
     SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    ExpectLayout(*this, form->hwnd, 144);
+    for (const auto& [id, r] : ExpectLayout(*this, form->hwnd)) {
+        const RECT was = at96.at(id);
+        EXPECT_EQ(r.left, Scaled(was.left, 144)) << id;
+        EXPECT_EQ(r.top, Scaled(was.top, 144)) << id;
+        EXPECT_NEAR(r.right - r.left, 1.5 * (was.right - was.left), 1) << id;
+        EXPECT_NEAR(r.bottom - r.top, 1.5 * (was.bottom - was.top), 1) << id;
+    }
     form->ElementsForTest().SetToleranceText("允许偏差±5%");
     form->ElementsForTest().ShowFlipped(true);
     Pump(50, form->hwnd);
@@ -114,7 +130,7 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
     EXPECT_NEAR(label144.right - label144.left, 1.5 * (label96.right - label96.left), 6);
 
     SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
-    ExpectLayout(*this, form->hwnd, 96);
+    EXPECT_EQ(ExpectLayout(*this, form->hwnd), at96);
 }
 
 TEST_F(MainWindowReadingTest, TheRoadOfOneReading) {

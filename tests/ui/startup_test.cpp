@@ -78,21 +78,6 @@ TEST_F(StartupTest, ClicksInsideThePortraitOrATextLeaveTheCardOpen) {
     EXPECT_TRUE(CardOpen()) << "pressed on the portrait, released on the green";
 }
 
-TEST_F(StartupTest, CardNeverReopens) {
-    SendMessageW(form->hwnd, WM_TIMER, kIdTimer1, 0);
-    ASSERT_FALSE(CardOpen());
-    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                 nullptr, nullptr, nullptr, nullptr);
-    for (int i = 0; i < 3; ++i) {
-        SetActiveWindow(other);
-        SetActiveWindow(form->hwnd);
-        SendMessageW(form->hwnd, WM_TIMER, kIdTimer1, 0);
-        Pump(20, form->hwnd);
-    }
-    DestroyWindow(other);
-    EXPECT_EQ(FindWindowW(kCardWindowClass, nullptr), nullptr);
-}
-
 TEST_F(StartupTest, ClosingTheMainWindowLeavesTheCardUntilItIsClicked) {
     SendMessageW(form->hwnd, WM_CLOSE, 0, 0);
     Pump(1300);
