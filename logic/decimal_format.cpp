@@ -166,10 +166,7 @@ std::string GigaText(float ohms) {
         if (!downBack && !upBack) {
             continue;  // at the latest, down is the float itself once step is 1
         }
-        const std::uint64_t below = exact - down;
-        const std::uint64_t above = up - exact;
-        const bool takeDown =
-            downBack && (!upBack || below < above || (below == above && down / step % 2 == 0));
+        const bool takeDown = downBack && (!upBack || exact - down < up - exact);
         std::string text = DecimalDigits(takeDown ? down : up);
         const int whole = static_cast<int>(text.size()) - 9;
         text.erase(text.find_last_not_of('0') + 1);
