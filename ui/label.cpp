@@ -18,7 +18,7 @@ bool Label::Create(const Params& params, UINT dpi, HFONT textFont) {
         ownBrush = Brush(CreateSolidBrush(background));
     }
     // A label that fits its text never wraps it.
-    const DWORD style = fitsText ? SS_LEFTNOWORDWRAP : params.style;
+    const DWORD style = fitsText ? SS_LEFTNOWORDWRAP | (params.style & ~SS_TYPEMASK) : params.style;
     const DWORD visible = params.visible ? WS_VISIBLE : 0;
     hwnd = CreateChild(params.parent, params.id, L"STATIC", params.text,
                        visible | SS_NOPREFIX | style, 0, rect, dpi);

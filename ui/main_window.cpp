@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <vector>
+
 #include "control_ids.h"
 #include "fonts.h"
 #include "resource_ids.h"
@@ -49,6 +51,20 @@ HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect
     return button;
 }
 
+struct ThreadWindowsDisabled {
+    HWND owner;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOther(HWND window, LPARAM param) {
+    auto& disabled = *reinterpret_cast<ThreadWindowsDisabled*>(param);
+    if (window != disabled.owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        disabled.windows.push_back(window);
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 bool MainWindow::Register(HINSTANCE instance) {
@@ -58,8 +74,7 @@ bool MainWindow::Register(HINSTANCE instance) {
            FrameBox::Register(instance) && ColourBox::Register(instance);
 }
 
-MainWindow::MainWindow(HINSTANCE instance)
-    : instance(instance), hand(LoadCursorW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND))) {}
+MainWindow::MainWindow(HINSTANCE instance) : instance(instance) {}
 
 MainWindow::~MainWindow() {
     Close();
@@ -91,7 +106,7 @@ bool MainWindow::CreateControls() {
                               dpi, fonts.palette.Get());
     for (int code = 0; made && code < kColourCount; ++code) {
         made = Picture1[code].Create(
-            {Frame1.hwnd, kIdPicture1 + code, SwatchTw(code), kPalette[code].value, hand, true,
+            {Frame1.hwnd, kIdPicture1 + code, SwatchTw(code), kPalette[code].value, &hand, true,
              [this, code] { Picture1_Click(code); }},
             dpi);
     }
@@ -172,6 +187,7 @@ void MainWindow::RelayOut(UINT newDpi) {
     if (arrows.Get() != nullptr) {
         LoadArrows();
     }
+    LoadHand();
 }
 
 // The arrows come in several sizes; the nearest one is drawn for this DPI. They are loaded
@@ -181,6 +197,19 @@ void MainWindow::LoadArrows() {
     arrows = Icon(static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_ARROWS), IMAGE_ICON, size, size, 0)));
     Frame2.SetPicture(arrows.Get(), kImage1Tw);
+}
+
+// The hand is drawn at 32, 48 and 64 pixels. The largest that this DPI's size reaches is
+// shown as drawn, never stretched; the old one goes once nothing shows it.
+void MainWindow::LoadHand() {
+    const int wanted = ScaleFrom96(32, dpi);
+    const int size = wanted >= 64 ? 64 : wanted >= 48 ? 48 : 32;
+    Cursor old = std::move(hand);
+    hand = Cursor(static_cast<HCURSOR>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDC_POINTING_HAND), IMAGE_CURSOR, size, size, 0)));
+    if (old.Get() != nullptr && GetCursor() == old.Get()) {
+        SetCursor(hand.Get());
+    }
 }
 
 // The focus goes back where it was when the window was last left; the first time, to
@@ -216,6 +245,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             // No DPI change arrives for the DPI a window is created at.
             dpi = DpiOfWindow(hwnd);
+            LoadHand();
             if (!CreateFonts() || !CreateControls()) {
                 return -1;
             }
@@ -299,6 +329,16 @@ void MainWindow::ShowFlipped(bool visible) {
     Label4.Show(visible);
 }
 
+// Modal to the whole program: the box disables the main window, its owner, and the card is
+// disabled here until the box is gone, so that nothing of the program takes input meanwhile.
 void MainWindow::ShowMessage(std::string_view text) {
+    ThreadWindowsDisabled others{hwnd, {}};
+    EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&others));
     MessageBoxW(hwnd, Widen(text).c_str(), Widen(kMessageTitle).c_str(), MB_OK);
+    // The card may have closed meanwhile, on its timer.
+    for (HWND window : others.windows) {
+        if (IsWindow(window)) {
+            EnableWindow(window, TRUE);
+        }
+    }
 }

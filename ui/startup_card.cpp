@@ -18,8 +18,9 @@ constexpr COLORREF kPaleYellow = RGB(255, 255, 192);
 constexpr int kClientWidthTw = 4680;
 constexpr int kClientHeightTw = 2535;
 constexpr Twips kImage1Tw{120, 240, 1440, 1440};
-constexpr Twips kLabel1Tw{1620, 360, 2775, 315};
-constexpr Twips kLabel2Tw{2520, 1080, 735, 315};
+// The name and the version take the size of their text from these corners.
+constexpr Twips kLabel1Tw{1620, 360, 0, 0};
+constexpr Twips kLabel2Tw{2520, 1080, 0, 0};
 constexpr Twips kLabel3Tw{1800, 1560, 2295, 600};
 constexpr Twips kLabel4Tw{600, 1800, 495, 240};
 
@@ -88,9 +89,10 @@ bool StartupCard::CreateTexts() {
     const DWORD style = SS_CENTER | SS_NOTIFY;
     HFONT title = titleFont.Get();
     HFONT text = textFont.Get();
-    return Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style}, dpi,
+    return Label1.Create({hwnd, kIdCardLabel1, kLabel1Tw, L"Korvalo", 0, kGreen, style, true}, dpi,
                          title) &&
-           Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style}, dpi, title) &&
+           Label2.Create({hwnd, kIdCardLabel2, kLabel2Tw, L"V1.0", 0, kGreen, style, true}, dpi,
+                         title) &&
            Label3.Create({hwnd, kIdCardLabel3, kLabel3Tw, L"Korvalo 项目组\r\n反馈：项目议题区", 0,
                           kGreen, style},
                          dpi, text) &&

@@ -6,7 +6,8 @@
 
 namespace {
 
-std::vector<SeenMessageBox>* activeSeen = nullptr;
+MessageBoxWatcher* activeWatcher = nullptr;
+HWND openBox = nullptr;
 
 BOOL CALLBACK FindChild(HWND child, LPARAM param) {
     auto* search = reinterpret_cast<std::pair<int, HWND>*>(param);
@@ -37,14 +38,26 @@ BOOL CALLBACK ReadBoxChild(HWND child, LPARAM param) {
     return TRUE;
 }
 
+// Runs inside the box's own message loop, once it is up.
+void CALLBACK WhileOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    activeWatcher->whileOpen();
+    PostMessageW(openBox, WM_COMMAND, IDOK, 0);
+}
+
 // Reads a message box as it becomes active, then answers it with OK.
 LRESULT CALLBACK AnswerBox(int code, WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<HWND>(wParam);
     wchar_t className[16];
-    if (code == HCBT_ACTIVATE && activeSeen != nullptr &&
+    if (code == HCBT_ACTIVATE && activeWatcher != nullptr &&
         GetClassNameW(window, className, 16) > 0 && lstrcmpW(className, L"#32770") == 0) {
-        activeSeen->push_back(ReadMessageBox(window));
-        PostMessageW(window, WM_COMMAND, IDOK, 0);
+        activeWatcher->seen.push_back(ReadMessageBox(window));
+        if (activeWatcher->whileOpen) {
+            openBox = window;
+            SetTimer(nullptr, 0, 10, WhileOpen);
+        } else {
+            PostMessageW(window, WM_COMMAND, IDOK, 0);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -257,12 +270,13 @@ SeenMessageBox ReadMessageBox(HWND box) {
     return seen;
 }
 
-MessageBoxWatcher::MessageBoxWatcher()
-    : hook(SetWindowsHookExW(WH_CBT, AnswerBox, nullptr, GetCurrentThreadId())) {
-    activeSeen = &seen;
+MessageBoxWatcher::MessageBoxWatcher(std::function<void()> whileOpen)
+    : whileOpen(std::move(whileOpen)),
+      hook(SetWindowsHookExW(WH_CBT, AnswerBox, nullptr, GetCurrentThreadId())) {
+    activeWatcher = this;
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     UnhookWindowsHookEx(hook);
-    activeSeen = nullptr;
+    activeWatcher = nullptr;
 }

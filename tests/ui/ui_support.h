@@ -51,11 +51,13 @@ struct SeenMessageBox {
 SeenMessageBox ReadMessageBox(HWND box);
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    // With `whileOpen`, each box first stays up while that runs.
+    explicit MessageBoxWatcher(std::function<void()> whileOpen = {});
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
     std::vector<SeenMessageBox> seen;
+    std::function<void()> whileOpen;
 
 private:
     HHOOK hook;
