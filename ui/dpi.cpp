@@ -1,19 +1,56 @@
 #include "dpi.h"
 
+#include <string>
+
 namespace {
 
 using DpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+bool newerFunctionsHidden = false;
 
 // These came after Windows 7, so they are looked up at run time. The process is made DPI
 // aware by its manifest.
 template <typename Function>
+Function Find(HMODULE module, const char* name) {
+    return module == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+template <typename Function>
 Function FromUser32(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return newerFunctionsHidden ? nullptr : Find<Function>(GetModuleHandleW(L"user32.dll"), name);
+}
+
+// Windows 8.1 and Windows 10 before 1607 know each monitor's DPI but not a window's. shcore
+// is loaded from System32 by its full path, and only here, so later systems never load it.
+UINT MonitorDpi(HWND hwnd) {
+    static const auto dpiForMonitor = [] {
+        std::wstring path(MAX_PATH, L'\0');
+        path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
+        return path.empty() || path.size() >= MAX_PATH
+                   ? nullptr
+                   : Find<DpiForMonitorFn>(LoadLibraryW((path + L"\\shcore.dll").c_str()),
+                                           "GetDpiForMonitor");
+    }();
+    UINT x = 0, y = 0;
+    if (dpiForMonitor != nullptr &&
+        SUCCEEDED(dpiForMonitor(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), kEffectiveDpi,
+                                &x, &y)) &&
+        x != 0) {
+        return x;
+    }
+    return SystemDpi();
 }
 
 }  // namespace
+
+void HideNewerDpiFunctions(bool hide) {
+    newerFunctionsHidden = hide;
+}
 
 UINT SystemDpi() {
     HDC screen = GetDC(nullptr);
@@ -23,13 +60,15 @@ UINT SystemDpi() {
 }
 
 UINT DpiOfWindow(HWND hwnd) {
-    static const auto dpiForWindow = FromUser32<DpiForWindowFn>("GetDpiForWindow");
-    if (dpiForWindow != nullptr && hwnd != nullptr) {
+    if (hwnd == nullptr) {
+        return SystemDpi();
+    }
+    if (const auto dpiForWindow = FromUser32<DpiForWindowFn>("GetDpiForWindow")) {
         if (const UINT dpi = dpiForWindow(hwnd); dpi != 0) {
             return dpi;
         }
     }
-    return SystemDpi();
+    return MonitorDpi(hwnd);
 }
 
 int TwipsToPixels(int twips, UINT dpi) {
@@ -67,7 +106,7 @@ void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi) {
 }
 
 RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto adjustForDpi = FromUser32<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    const auto adjustForDpi = FromUser32<AdjustForDpiFn>("AdjustWindowRectExForDpi");
     RECT frame{0, 0, TwipsToPixels(clientWidthTw, dpi), TwipsToPixels(clientHeightTw, dpi)};
     if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);

@@ -7,7 +7,12 @@ struct Twips {
     int left, top, width, height;
 };
 
+// The window's DPI: from the window itself on Windows 10 1607 and later, from its monitor on
+// Windows 8.1, and the system's on Windows 7.
 UINT DpiOfWindow(HWND hwnd);
+// Makes the functions of later systems look missing, so that tests can run the paths of
+// older ones.
+void HideNewerDpiFunctions(bool hide);
 // The DPI a new top-level window on the primary monitor is made for.
 UINT SystemDpi();
 int TwipsToPixels(int twips, UINT dpi);
