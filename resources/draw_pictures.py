@@ -6,8 +6,8 @@ reviewed as text and rendered at any size. Run it after changing a drawing:
 
     python3 resources/draw_pictures.py
 
-It writes arrows.ico (64 px 24-bit with mask, and 96 and 128 px as PNG for high DPI), hand.cur (32 x 32, 16 colours, hot
-spot at 12, 1) and portrait.ico (96 x 96, two colours with mask) beside itself.
+It writes arrows.ico (64 px 24-bit with mask, and 96 and 128 px as PNG for high DPI), hand.cur (32, 48
+and 64 px, 16 colours, hot spot at the tip of the index finger: 12, 1 at 32 px) and portrait.ico (96 x 96, two colours with mask) beside itself.
 """
 import math
 import os
@@ -84,22 +84,29 @@ def arrows(x, y):
 WHITE, BLACK, BLUE, NAVY = (255, 255, 255), (0, 0, 0), (0, 64, 224), (0, 0, 128)
 
 
+def span(v, a, b):
+    """Whether v lies on the grid cells a to b: exactly a <= v <= b for whole numbers, and
+    with the cells' own width when a larger cursor samples between them."""
+    return a - 0.5 <= v < b + 0.5
+
+
 def hand_shape(x, y):
     """White hand parts on a 32 grid: index finger up with its tip at (12, 1)."""
-    index = 10 <= x <= 14 and 2 <= y <= 17 or in_ellipse(x, y, 12, 3, 2.6, 2.6)
-    fingers = (14 <= x <= 17 and 9 <= y <= 18 or 17 <= x <= 20 and 10 <= y <= 19
-               or 20 <= x <= 23 and 11 <= y <= 20)
+    index = span(x, 10, 14) and span(y, 2, 17) or in_ellipse(x, y, 12, 3, 2.6, 2.6)
+    fingers = (span(x, 14, 17) and span(y, 9, 18) or span(x, 17, 20) and span(y, 10, 19)
+               or span(x, 20, 23) and span(y, 11, 20))
     thumb = in_polygon(x, y, [(4, 14), (7, 13), (11, 18), (10, 22)])
     palm = in_polygon(x, y, [(9, 15), (24, 13), (24, 23), (21, 26), (11, 26), (7, 20)])
     return index or fingers or thumb or palm
 
 
 def hand(x, y):
-    if 10 <= x <= 23 and 26 <= y <= 30:
-        return NAVY if x in (10, 23) or y in (26, 30) else BLUE
+    if span(x, 10, 23) and span(y, 26, 30):
+        edge = span(x, 10, 10) or span(x, 23, 23) or span(y, 26, 26) or span(y, 30, 30)
+        return NAVY if edge else BLUE
     if hand_shape(x, y):
         # Dark creases between the folded fingers.
-        if (x in (14, 17, 20) and 10 <= y <= 16):
+        if any(span(x, c, c) for c in (14, 17, 20)) and span(y, 10, 16):
             return BLACK
         return WHITE
     if any(hand_shape(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
@@ -197,12 +204,12 @@ def png(rows):
             + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
-def icon_file(images, kind=1, hotspot=(0, 0)):
-    """images: list of (size, bpp, colour count, dib bytes)."""
+def icon_file(images, kind=1):
+    """images: list of (size, bpp, colour count, dib bytes), and for a cursor its hot spot."""
     out = struct.pack('<HHH', 0, kind, len(images))
     offset = 6 + 16 * len(images)
-    for size, bpp, colours, data in images:
-        a, b = (1, bpp) if kind == 1 else hotspot
+    for size, bpp, colours, data, *hotspot in images:
+        a, b = (1, bpp) if kind == 1 else hotspot[0]
         out += struct.pack('<BBBBHHII', size % 256, size % 256, colours % 256, 0, a, b, len(data), offset)
         offset += len(data)
     return out + b''.join(img[3] for img in images)
@@ -223,9 +230,13 @@ def main():
 
     palette = list(VGA16)
     palette[12] = BLUE  # the cuff's own blue instead of pure blue
-    rows = render(hand, 32, 32)
+    # 32 px as drawn on the grid; 48 and 64 px for 144 and 192 DPI, the tip of the index
+    # finger scaled with it.
+    cursors = [(32, 4, 16, dib(render(hand, 32, 32), 4, palette), (12, 1))]
+    cursors += [(s, 4, 16, dib(render(hand, s, 32), 4, palette), (12 * s // 32, s // 32))
+                for s in (48, 64)]
     with open(os.path.join(HERE, 'hand.cur'), 'wb') as f:
-        f.write(icon_file([(32, 4, 16, dib(rows, 4, palette))], kind=2, hotspot=(12, 1)))
+        f.write(icon_file(cursors, kind=2))
 
     rows = render(portrait, 96, 96, 2)
     with open(os.path.join(HERE, 'portrait.ico'), 'wb') as f:

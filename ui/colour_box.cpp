@@ -69,7 +69,7 @@ LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && cursor != nullptr) {
                 if (!ApplyScreenCursor()) {
-                    SetCursor(cursor);
+                    SetCursor(cursor->Get());
                 }
                 return TRUE;
             }

@@ -18,7 +18,7 @@ public:
         int id;
         Twips rect;
         ColourValue colour;
-        HCURSOR cursor;
+        const Cursor* cursor;  // the owner's, which may change with the DPI
         bool visible;
         std::function<void()> onClick;
     };
@@ -45,7 +45,7 @@ private:
     UINT dpi = 96;
     ColourValue colour = 0;
     Brush ownBrush;
-    HCURSOR cursor = nullptr;
+    const Cursor* cursor = nullptr;
     std::function<void()> onClick;
     bool pressed = false;
 };

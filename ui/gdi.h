@@ -36,10 +36,15 @@ struct DestroyIconHandle {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 
+struct DestroyCursorHandle {
+    void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
+};
+
 using Font = Owned<HFONT, DeleteGdiObject>;
 using Brush = Owned<HBRUSH, DeleteGdiObject>;
 using Pen = Owned<HPEN, DeleteGdiObject>;
 using Icon = Owned<HICON, DestroyIconHandle>;
+using Cursor = Owned<HCURSOR, DestroyCursorHandle>;
 
 // Selects an object into a DC for one scope.
 class ScopedSelect {

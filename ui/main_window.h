@@ -46,6 +46,7 @@ private:
     bool CreateControls();
     void RelayOut(UINT newDpi);
     void LoadArrows();
+    void LoadHand();
     void OnActivate(WPARAM wParam);
 
     void Picture1_Click(int code);
@@ -65,7 +66,7 @@ private:
     UINT dpi = 96;
     Fonts fonts;
     Icon arrows;
-    HCURSOR hand = nullptr;
+    Cursor hand;
 
     FrameBox Frame1, Frame2, Frame3, Frame4, Frame5;
     Label Label1, Label2, Label3, Label4;
