@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <psapi.h>
 
 #include <string>
 #include <vector>
 
 #include "control_ids.h"
+#include "resource_ids.h"
 #include "ui_support.h"
 
 namespace {
@@ -54,6 +58,15 @@ struct IconGroup {
     WORD reserved, type, count;
     IconGroupEntry entries[1];
 };
+struct CursorGroupEntry {
+    WORD width, height, planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+struct CursorGroup {
+    WORD reserved, type, count;
+    CursorGroupEntry entries[3];
+};
 #pragma pack(pop)
 
 BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
@@ -61,7 +74,9 @@ BOOL CALLBACK FirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR first) {
     return FALSE;
 }
 
-TEST(Executable, IconIsTheSingle96PixelTwoColourPortrait) {
+// The application icon is the single 96-pixel two-colour portrait, with the lowest ID; the
+// hand cursor comes at 32, 48 and 64 pixels, each with its hot spot on the fingertip.
+TEST(Executable, ResourcesHoldThePortraitAndTheHandInThreeSizes) {
     HMODULE exe = LoadLibraryExW(ExePath().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(exe, nullptr);
@@ -69,9 +84,12 @@ TEST(Executable, IconIsTheSingle96PixelTwoColourPortrait) {
     EnumResourceNamesW(exe, RT_GROUP_ICON, FirstName, reinterpret_cast<LONG_PTR>(&first));
     EXPECT_TRUE(IS_INTRESOURCE(first) && reinterpret_cast<ULONG_PTR>(first) == 1)
         << "the application icon has the lowest ID";
-    HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
-    ASSERT_NE(found, nullptr);
-    const auto* group = static_cast<const IconGroup*>(LockResource(LoadResource(exe, found)));
+    const auto resource = [exe](LPCWSTR name, LPCWSTR type) {
+        HRSRC found = FindResourceW(exe, name, type);
+        return found == nullptr ? nullptr : LockResource(LoadResource(exe, found));
+    };
+    const auto* group = static_cast<const IconGroup*>(resource(MAKEINTRESOURCEW(1), RT_GROUP_ICON));
+    ASSERT_NE(group, nullptr);
     ASSERT_EQ(group->count, 1);
     EXPECT_EQ(group->entries[0].width, 96);
     EXPECT_EQ(group->entries[0].height, 96);
@@ -79,6 +97,23 @@ TEST(Executable, IconIsTheSingle96PixelTwoColourPortrait) {
     HICON icon = static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, 96, 96, 0));
     EXPECT_NE(icon, nullptr);
     DestroyIcon(icon);
+
+    const auto* cursors = static_cast<const CursorGroup*>(
+        resource(MAKEINTRESOURCEW(IDC_POINTING_HAND), RT_GROUP_CURSOR));
+    ASSERT_NE(cursors, nullptr);
+    ASSERT_EQ(cursors->count, 3);
+    const struct { int size, x, y; } expected[] = {{32, 12, 1}, {48, 18, 1}, {64, 24, 2}};
+    for (int i = 0; i < 3; ++i) {
+        const CursorGroupEntry& entry = cursors->entries[i];
+        const auto* image =
+            static_cast<const WORD*>(resource(MAKEINTRESOURCEW(entry.id), RT_CURSOR));
+        ASSERT_NE(image, nullptr);
+        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(image + 2);
+        EXPECT_EQ(header->biWidth, expected[i].size);
+        EXPECT_EQ(header->biBitCount, 4);
+        EXPECT_EQ(image[0], expected[i].x) << "hot spot at " << expected[i].size;
+        EXPECT_EQ(image[1], expected[i].y) << "hot spot at " << expected[i].size;
+    }
     FreeLibrary(exe);
 }
 
@@ -160,6 +195,20 @@ TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
     EXPECT_EQ(exitCode, 0u);
 }
 
+bool HasModule(HANDLE process, const wchar_t* name) {
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    EnumProcessModules(process, modules, sizeof modules, &bytes);
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
+        wchar_t base[MAX_PATH];
+        if (GetModuleBaseNameW(process, modules[i], base, MAX_PATH) > 0 &&
+            lstrcmpiW(base, name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The release itself, driven with real clicks: the road of one reading, a band added after
 // it, and bands that no resistor has.
 TEST(Executable, ReadsGoldRedBlackBrownAsOneKilohm) {
@@ -167,6 +216,9 @@ TEST(Executable, ReadsGoldRedBlackBrownAsOneKilohm) {
     ASSERT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.main && !w.card; }))
         << "the card closes by itself";
     HWND main = program.windows.main;
+    EXPECT_TRUE(HasModule(program.process.hProcess, L"user32.dll"));
+    EXPECT_FALSE(HasModule(program.process.hProcess, L"shcore.dll"))
+        << "a system with GetDpiForWindow never needs it";
     const auto clickSwatches = [main](std::initializer_list<int> codes) {
         for (int code : codes) {
             RealClick(FindControl(main, kIdPicture1 + code), {14, 26});

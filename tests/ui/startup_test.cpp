@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "dpi.h"
 #include "screen_cursor.h"
 
 namespace {
@@ -15,8 +16,8 @@ protected:
 constexpr POINT kGreenGround{100, 145};
 constexpr POINT kInsideBoxes[] = {
     {56, 64},    // the portrait
-    {200, 34},   // "Korvalo"
-    {192, 82},   // "V1.0"
+    {130, 34},   // "Korvalo"
+    {185, 82},   // "V1.0"
     {196, 124},  // the credit lines
     {56, 128},   // "2007"
 };
@@ -78,6 +79,23 @@ TEST_F(StartupTest, ClicksInsideThePortraitOrATextLeaveTheCardOpen) {
     EXPECT_TRUE(CardOpen()) << "pressed on the portrait, released on the green";
 }
 
+// A message box keeps the whole program from input: a click on the card's green leaves it
+// open, and the card still goes on its tick.
+TEST_F(StartupTest, MessageBoxKeepsTheCardFromClicks) {
+    bool openWhileBoxUp = false;
+    MessageBoxWatcher watcher([&] {
+        RealClick(Card(), At(kGreenGround));
+        openWhileBoxUp = CardOpen();
+    });
+    SendMessageW(FindControl(form->hwnd, kIdCommand2), BM_CLICK, 0, 0);
+    ASSERT_FALSE(watcher.seen.empty());
+    EXPECT_TRUE(openWhileBoxUp);
+    ASSERT_TRUE(CardOpen());
+    EXPECT_TRUE(IsWindowEnabled(Card()));
+    EXPECT_TRUE(PumpUntil([&] { return !CardOpen(); }, 3000, form->hwnd));
+    EXPECT_LE(GetTickCount() - shownAt, 1600u);
+}
+
 TEST_F(StartupTest, ClosingTheMainWindowLeavesTheCardUntilItIsClicked) {
     SendMessageW(form->hwnd, WM_CLOSE, 0, 0);
     Pump(1300);
@@ -101,6 +119,34 @@ TEST_F(StartupTest, CardScreenshot) {
     EXPECT_EQ(card.At(Scaled(200), Scaled(16)), RGB(255, 255, 192)) << "inner frame";
     EXPECT_EQ(card.At(Scaled(4), Scaled(4)), RGB(0, 255, 0))
         << "the frames are open at the top-left";
+    // The name and the version fit their text from their corners.
+    const RECT name = RectInParent(FindControl(Card(), kIdCardLabel1));
+    const RECT version = RectInParent(FindControl(Card(), kIdCardLabel2));
+    EXPECT_EQ(name.left, Scaled(108));
+    EXPECT_EQ(name.top, Scaled(24));
+    EXPECT_LT(name.right - name.left, Scaled(185));
+    EXPECT_EQ(version.left, Scaled(168));
+    EXPECT_EQ(version.top, Scaled(72));
+}
+
+// Without GetDpiForWindow and AdjustWindowRectExForDpi, as on Windows 8.1, the windows take
+// their monitor's DPI from shcore, which nothing loads otherwise.
+TEST(StartupOnOlderWindows, WindowsTakeTheMonitorDpi) {
+    EXPECT_EQ(GetModuleHandleW(L"shcore.dll"), nullptr);
+    HideNewerDpiFunctions(true);
+    {
+        Program program(GetModuleHandleW(nullptr));
+        ASSERT_TRUE(program.Start(SW_SHOW));
+        EXPECT_NE(GetModuleHandleW(L"shcore.dll"), nullptr);
+        EXPECT_EQ(program.Form().Dpi(), PrefixDpi());
+        RECT client;
+        GetClientRect(program.Form().hwnd, &client);
+        EXPECT_EQ(client.right, MulDiv(553, static_cast<int>(PrefixDpi()), 96));
+        EXPECT_EQ(client.bottom, MulDiv(349, static_cast<int>(PrefixDpi()), 96));
+    }
+    HideNewerDpiFunctions(false);
+    Pump(20);
+    TakeQuit();
 }
 
 // However the program is shown, activated or not, the card and the hourglass go about a
