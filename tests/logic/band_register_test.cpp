@@ -34,35 +34,6 @@ TEST(BandRegister, AppendSetsTheColourBeforeShowingTheNextPicture) {
                      "ShowBand 0"}));
 }
 
-TEST(BandRegister, AppendsFillSlotsInEntryOrder) {
-    struct Case {
-        std::vector<int> entered;
-        std::array<BandCode, 5> codes;
-    };
-    const Case cases[] = {
-        {{}, {E, E, E, E, E}},
-        {{7}, {7, E, E, E, E}},
-        {{10, 2, 0, 1}, {10, 2, 0, 1, E}},
-        {{3, 3, 3, 3, 3}, {3, 3, 3, 3, 3}},
-        {{11, 0, 9, 10, 5}, {11, 0, 9, 10, 5}},
-    };
-    for (const Case& c : cases) {
-        ReaderFixture f;
-        for (int code : c.entered) {
-            f.reader.Append(code);
-        }
-        EXPECT_EQ(f.reader.Codes(), c.codes);
-        EXPECT_EQ(f.reader.Count(), static_cast<int>(c.entered.size()));
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            const bool filled = slot < static_cast<int>(c.entered.size());
-            EXPECT_EQ(f.window.bandVisible[slot], filled) << slot;
-            if (filled) {
-                EXPECT_EQ(f.window.bandColour[slot], TestSwatchColour(c.entered[slot]));
-            }
-        }
-    }
-}
-
 TEST(BandRegister, SixthBandOnlyShowsTheMessage) {
     ReaderFixture f;
     f.Enter({4, 4, 4, 4, 4});

@@ -87,7 +87,8 @@ TEST_F(EnduranceTest, TwentyThousandRandomActions) {
         const int clickShare = count < 3 ? 99 : count < 5 ? 50 : 1;
         const int roll = static_cast<int>(random() % 100);
         if (roll < clickShare) {
-            const int code = static_cast<int>(random() % kColourCount);
+            // Gold and silver a few times in a hundred, as on real resistors.
+            const int code = static_cast<int>(random() % (roll % 4 == 0 ? kColourCount : 10));
             if (roll % 8 != 0) {
                 Click(Swatch(code));
             } else {

@@ -143,35 +143,6 @@ TEST_F(MainWindowReadingTest, TheRoadOfOneReading) {
     WriteBmp(OutputPath(L"korvalo-main.bmp"), CaptureWindow(form->hwnd));
 }
 
-TEST_F(MainWindowReadingTest, ReadingsThroughClicks) {
-    const struct {
-        std::initializer_list<int> codes;
-        const wchar_t* resistance;
-        const wchar_t* tolerance;
-        bool flipped;
-    } rows[] = {
-        {{1, 0, 2, 10}, L"1KΩ", L"允许偏差±5%", false},
-        {{4, 7, 11}, L"0.47Ω", L"允许偏差未知", false},
-        {{6, 8, 5}, L"6.8MΩ", L"允许偏差未知", false},
-        {{4, 7, 8}, L"4.7GΩ", L"允许偏差未知", false},
-        {{2, 2, 0, 0, 1}, L"220Ω", L"允许偏差±1%", false},
-        {{11, 1, 0, 0, 1}, L"1KΩ", L"允许偏差±10%", true},
-        {{9, 9, 9, 9, 5}, L"999GΩ", L"允许偏差±0.5%", false},
-        {{10, 7, 4}, L"4.7Ω", L"允许偏差未知", true},
-    };
-    for (const auto& row : rows) {
-        Press(kIdCommand1);
-        Enter(row.codes);
-        Press(kIdCommand2);
-        const ScreenState state = State();
-        EXPECT_EQ(state.resistance, row.resistance);
-        EXPECT_EQ(state.tolerance, row.tolerance);
-        EXPECT_EQ(state.flipped, row.flipped);
-    }
-    Press(kIdCommand1);
-    EXPECT_EQ(State(), (ScreenState{{L"-", L"-", L"-", L"-", L"-"}, L"", L"", false}));
-}
-
 TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
     const struct {
         std::initializer_list<int> before;
