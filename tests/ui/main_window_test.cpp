@@ -103,7 +103,21 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceForTheStartingDpi) {
     }
 }
 
-TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
+// The hand the swatches show, as a side of its image in pixels.
+int HandSize(HWND swatch) {
+    SendMessageW(swatch, WM_SETCURSOR, reinterpret_cast<WPARAM>(swatch),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ICONINFO info{};
+    GetIconInfo(GetCursor(), &info);
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    return mask.bmWidth;
+}
+
+TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
+    EXPECT_EQ(HandSize(Swatch(3)), 32);
     form->ElementsForTest().SetResistanceText("1KΩ");
     const RECT label96 = RectInParent(Control(kIdLabel2));
     const std::map<int, RECT> at96 = ExpectLayout(*this, form->hwnd);
@@ -128,6 +142,7 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutAndFonts) {
     const RECT label144 = RectInParent(Control(kIdLabel2));
     EXPECT_NEAR(label144.bottom - label144.top, 1.5 * (label96.bottom - label96.top), 3);
     EXPECT_NEAR(label144.right - label144.left, 1.5 * (label96.right - label96.left), 6);
+    EXPECT_EQ(HandSize(Swatch(3)), 48) << "drawn for 144 DPI, not stretched";
 
     SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
     EXPECT_EQ(ExpectLayout(*this, form->hwnd), at96);

@@ -111,7 +111,8 @@ TEST_F(StartupTest, ClosingTheMainWindowLeavesTheCardUntilItIsClicked) {
 TEST_F(StartupTest, CardScreenshot) {
     Pump(100, form->hwnd);
     const Picture card = CaptureClient(Card());
-    WriteBmp(OutputPath(L"korvalo-card.bmp"), card);
+    WriteBmp(OutputPath(PrefixDpi() == 96 ? L"korvalo-card.bmp" : L"korvalo-card-144dpi.bmp"),
+             card);
     ASSERT_EQ(card.width, Scaled(312));
     ASSERT_EQ(card.height, Scaled(169));
     EXPECT_EQ(card.At(Scaled(300), Scaled(100)), RGB(0, 255, 0));
