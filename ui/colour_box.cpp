@@ -67,7 +67,7 @@ LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT && cursor != nullptr) {
+            if (LOWORD(lParam) == HTCLIENT && cursor != nullptr && cursor->Get() != nullptr) {
                 if (!ApplyScreenCursor()) {
                     SetCursor(cursor->Get());
                 }
