@@ -6,8 +6,9 @@ reviewed as text and rendered at any size. Run it after changing a drawing:
 
     python3 resources/draw_pictures.py
 
-It writes arrows.ico (64 px 24-bit with mask, and 96 and 128 px as PNG for high DPI), hand.cur (32, 48
-and 64 px, 16 colours, hot spot at the tip of the index finger: 12, 1 at 32 px) and portrait.ico (96 x 96, two colours with mask) beside itself.
+It writes beside itself arrows.ico (64 px 24-bit with mask, and 96 and 128 px as PNG for high
+DPI), hand.cur (32, 48 and 64 px, 16 colours, hot spot at the tip of the index finger: 12, 1 at
+32 px) and portrait.ico (96 x 96, two colours with mask).
 """
 import math
 import os

@@ -11,8 +11,6 @@ constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
 bool newerFunctionsHidden = false;
 
-// These came after Windows 7, so they are looked up at run time. The process is made DPI
-// aware by its manifest.
 template <typename Function>
 Function Find(HMODULE module, const char* name) {
     return module == nullptr
@@ -20,6 +18,8 @@ Function Find(HMODULE module, const char* name) {
                : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// These came after Windows 7, so they are looked up at run time; tests can hide them. The
+// process is made DPI aware by its manifest.
 template <typename Function>
 Function FromUser32(const char* name) {
     return newerFunctionsHidden ? nullptr : Find<Function>(GetModuleHandleW(L"user32.dll"), name);
