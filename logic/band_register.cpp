@@ -28,13 +28,9 @@ void ResistorReader::Append(int code) {
     ++BandCount;
 }
 
+// Start-up's empty register, with the result texts emptied too.
 void ResistorReader::Reset() {
     window.SetResistanceText("");
     window.SetToleranceText("");
-    BandCount = 0;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        window.ShowBand(slot, false);
-        BandCodes[slot] = EMPTY_BAND;
-    }
-    window.ShowFlipped(false);
+    Initialise();
 }

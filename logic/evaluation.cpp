@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "decimal_format.h"
 #include "resistor_reader.h"
 #include "messages.h"
 
@@ -19,26 +18,6 @@ int MultiplierExponent(BandCode code) {
 }
 
 }  // namespace
-
-std::string ToleranceCaption(BandCode code) {
-    switch (code) {
-        case 1:
-        case 2:
-            return "允许偏差±" + IntegerText(code) + "%";
-        case 5:
-            return "允许偏差±0.5%";
-        case 6:
-            return "允许偏差±0.25%";
-        case 7:
-            return "允许偏差±0.1%";
-        case kGold:
-            return "允许偏差±5%";
-        case kSilver:
-            return "允许偏差±10%";
-        default:
-            return "允许偏差未知";
-    }
-}
 
 // Every press reads the bands on the screen afresh, so a second press gives the same
 // reading, and a band added after a reading is read with all the others.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "band_code.h"
 #include "elements.h"
@@ -20,10 +21,6 @@ public:
     void Reset();
     void Evaluate();
 
-    const BandSlots& Codes() const { return BandCodes; }
-    int Count() const { return BandCount; }
-    float Value() const { return ResistanceValue; }
-
 private:
     static bool CheckOrientation(BandSlots& reading);
     void ShowResistance();
@@ -35,4 +32,4 @@ private:
 };
 
 std::string ResistanceCaption(float ohms);
-std::string ToleranceCaption(BandCode code);
+std::string_view ToleranceCaption(BandCode code);

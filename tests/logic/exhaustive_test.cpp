@@ -13,10 +13,7 @@ namespace {
 
 void ExpectAgrees(const ReaderFixture& f, const Model& model, const std::string& where) {
     const size_t n = model.entered.size();
-    ASSERT_EQ(f.reader.Count(), static_cast<int>(n)) << where;
     for (size_t slot = 0; slot < kSlotCount; ++slot) {
-        const int code = slot < n ? model.entered[slot] : EMPTY_BAND;
-        ASSERT_EQ(f.reader.Codes()[slot], code) << where << " slot " << slot;
         ASSERT_EQ(f.window.bandVisible[slot], slot < n) << where << " slot " << slot;
         if (slot < n) {
             ASSERT_EQ(f.window.bandColour[slot], TestSwatchColour(model.entered[slot])) << where;
@@ -25,16 +22,15 @@ void ExpectAgrees(const ReaderFixture& f, const Model& model, const std::string&
     ASSERT_EQ(f.window.flipped, model.flipped) << where;
     ASSERT_EQ(f.window.resistanceText, model.resistance) << where;
     ASSERT_EQ(f.window.toleranceText, model.tolerance) << where;
-    ASSERT_EQ(f.reader.Value(), model.value) << where;
 }
 
 std::string Describe(const std::vector<int>& codes) {
     return ::testing::PrintToString(codes);
 }
 
-// Every entry of three to five bands, read fresh: the nearest float and its exact decimal,
-// or the refusal. A second press reads the same, and so does reading any shorter entry first
-// and then adding the rest of the bands.
+// Every entry of three to five bands, read fresh: its exact decimal value, or the refusal. A second
+// press reads the same, and so does reading any shorter entry first and then adding the rest of the
+// bands.
 TEST(Exhaustive, EveryEntryReadsTheSameHoweverItWasReached) {
     int entries = 0, refused = 0;
     for (int count = 3; count <= 5; ++count) {

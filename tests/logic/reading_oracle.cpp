@@ -1,42 +1,9 @@
 #include "reading_oracle.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 #include "messages.h"
-
-// The float nearest digits × 10^exponent, found with exact integer arithmetic: scale the
-// rational to 24 significant bits, then round half to even. Readings stay below 2^42, so
-// 64 bits hold every step.
-float NearestFloat(std::int64_t digits, int exponent) {
-    if (digits == 0) {
-        return 0;
-    }
-    std::uint64_t num = static_cast<std::uint64_t>(digits);
-    std::uint64_t den = 1;
-    for (int i = 0; i < exponent; ++i) {
-        num *= 10;
-    }
-    for (int i = 0; i > exponent; --i) {
-        den *= 10;
-    }
-    int binaryExponent = 0;
-    while (num >= (den << 24)) {
-        den <<= 1;
-        ++binaryExponent;
-    }
-    while (num < (den << 23)) {
-        num <<= 1;
-        --binaryExponent;
-    }
-    auto q = static_cast<std::uint32_t>(num / den);
-    const std::uint64_t twiceRest = 2 * (num % den);
-    if (twiceRest > den || (twiceRest == den && (q & 1) != 0)) {
-        ++q;
-    }
-    return std::ldexp(static_cast<float>(q), binaryExponent);
-}
 
 // The exact decimal value in the largest unit it reaches, with no trailing zeros.
 std::string ExactCaption(std::int64_t digits, int exponent) {
@@ -115,7 +82,6 @@ void Model::Evaluate() {
     }
     const int m = reading[digitCount];
     const int exponent = m <= 9 ? m : 9 - m;
-    value = NearestFloat(digits, exponent);
     resistance = ExactCaption(digits, exponent);
     tolerance = ExpectedTolerance(digitCount + 1 < n ? reading[digitCount + 1] : -1);
 }
