@@ -27,10 +27,6 @@ public:
     void Close();
     void Initialise() { reader.Initialise(); }
 
-    const ResistorReader& Reader() const { return reader; }
-    Elements& ElementsForTest() { return *this; }
-    UINT Dpi() const { return dpi; }
-
     std::function<void()> onActivated;
     std::function<void()> onTimer1;
     std::function<void()> onClosed;

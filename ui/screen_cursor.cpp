@@ -25,10 +25,6 @@ void SetScreenCursor(ScreenCursor cursor) {
     }
 }
 
-ScreenCursor CurrentScreenCursor() {
-    return current;
-}
-
 bool ApplyScreenCursor() {
     if (current != ScreenCursor::Hourglass) {
         return false;

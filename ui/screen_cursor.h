@@ -5,6 +5,5 @@
 enum class ScreenCursor { Default = 0, Hourglass = 11 };
 
 void SetScreenCursor(ScreenCursor cursor);
-ScreenCursor CurrentScreenCursor();
 // For WM_SETCURSOR: sets the override and says so, or leaves the cursor to the window.
 bool ApplyScreenCursor();

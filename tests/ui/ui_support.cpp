@@ -111,6 +111,21 @@ UINT PrefixDpi() {
     return value[0] != 0 ? static_cast<UINT>(_wtoi(value)) : 96u;
 }
 
+int Scaled(int px96, UINT dpi) {
+    return MulDiv(px96, static_cast<int>(dpi), 96);
+}
+
+void ChangeDpi(HWND window, UINT from, UINT to) {
+    RECT r;
+    GetWindowRect(window, &r);
+    const auto scale = [from, to](LONG px) {
+        return MulDiv(px, static_cast<int>(to), static_cast<int>(from));
+    };
+    RECT suggested{r.left, r.top, r.left + scale(r.right - r.left),
+                   r.top + scale(r.bottom - r.top)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
 HWND FindControl(HWND root, int id) {
     std::pair<int, HWND> search{id, nullptr};
     EnumChildWindows(root, FindChild, reinterpret_cast<LPARAM>(&search));

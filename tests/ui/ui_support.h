@@ -15,6 +15,11 @@ bool TakeQuit();
 
 // The DPI the test prefix runs at: 96, or what KORVALO_DPI says.
 UINT PrefixDpi();
+// A length in pixels at 96 DPI, at `dpi`.
+int Scaled(int px96, UINT dpi = PrefixDpi());
+// What the system sends when the window moves to a monitor of another DPI: the frame it
+// suggests is the present one scaled.
+void ChangeDpi(HWND window, UINT from, UINT to);
 
 HWND FindControl(HWND root, int id);
 RECT RectInParent(HWND control);
