@@ -51,7 +51,11 @@ bool Program::Start(int showCommand) {
         SayCannotStart();
         return false;
     }
-    ShowWindow(form.hwnd, showCommand);
+    // The window has one size. A shortcut set to run maximised, or any launcher, may still
+    // ask for that; Windows would then fill the screen with it. It comes up at its normal
+    // size and place instead, with SW_RESTORE, which Windows does not swap for the launcher's
+    // own show state on a first show, as it does SW_SHOW and SW_SHOWNORMAL.
+    ShowWindow(form.hwnd, showCommand == SW_SHOWMAXIMIZED ? SW_RESTORE : showCommand);
     // However the window was shown, minimised or never activated, the card goes after a
     // second; an activation only starts that second again.
     Form_Activate();

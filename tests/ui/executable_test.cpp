@@ -141,12 +141,17 @@ ProgramWindows WindowsOf(DWORD threadId) {
     return found;
 }
 
-// Korvalo.exe started as a user starts it, ended when the test is done.
+// Korvalo.exe started as a user starts it, or as a shortcut with a show state does, ended
+// when the test is done.
 class Launched {
 public:
-    Launched() {
+    explicit Launched(int show = -1) {
         std::wstring commandLine = L"\"" + ExePath() + L"\"";
         STARTUPINFOW startup{sizeof startup};
+        if (show >= 0) {
+            startup.dwFlags = STARTF_USESHOWWINDOW;
+            startup.wShowWindow = static_cast<WORD>(show);
+        }
         if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            nullptr, &startup, &process)) {
             WaitForInputIdle(process.hProcess, 10000);
@@ -193,6 +198,30 @@ TEST(Executable, ProgramEndsWhenTheCardClosesAfterTheMainWindow) {
     DWORD exitCode = 1;
     GetExitCodeProcess(program.process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
+}
+
+// A shortcut set to run maximised: the window has one size, so it comes up as it always does.
+TEST(Executable, MaximisedStartShowsTheWindowAtItsNormalSizeAndPlace) {
+    const auto shown = [](const ProgramWindows& w) { return w.main != nullptr && !w.card; };
+    RECT normal{};
+    {
+        Launched program;
+        ASSERT_TRUE(program.WaitFor(shown));
+        GetWindowRect(program.windows.main, &normal);
+    }
+    Launched program(SW_SHOWMAXIMIZED);
+    ASSERT_TRUE(program.WaitFor(shown));
+    HWND main = program.windows.main;
+    Pump(200);
+    WriteBmp(OutputPath(L"korvalo-maximised-start.bmp"), CaptureWindow(GetDesktopWindow()));
+    EXPECT_FALSE(IsZoomed(main));
+    RECT frame, client;
+    GetWindowRect(main, &frame);
+    GetClientRect(main, &client);
+    EXPECT_TRUE(EqualRect(&frame, &normal));
+    EXPECT_EQ(client.right, Scaled(553));
+    EXPECT_EQ(client.bottom, Scaled(349));
+    EXPECT_EQ(GetForegroundWindow(), main);
 }
 
 bool HasModule(HANDLE process, const wchar_t* name) {
