@@ -7,6 +7,7 @@ namespace {
 using DpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using EnableNonClientFn = BOOL(WINAPI*)(HWND);
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
 bool newerFunctionsHidden = false;
@@ -119,6 +120,33 @@ RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exSt
     const int left = area.left + (area.right - area.left - width) / 2;
     const int top = area.top + (area.bottom - area.top - height) / 2;
     return {left, top, left + width, top + height};
+}
+
+void EnableNonClientDpiScaling(HWND hwnd) {
+    if (const auto enable = FromUser32<EnableNonClientFn>("EnableNonClientDpiScaling")) {
+        enable(hwnd);
+    }
+}
+
+// The suggested rectangle scales the title bar and borders with the rest, but only per-monitor
+// v2 (Windows 10 1703) scales them itself. On Windows 8.1 and early Windows 10 the client area
+// would come out several pixels off, so the frame is sized again from the borders the window
+// really has.
+void TakeSuggestedPlace(HWND hwnd, const RECT& suggested, int clientWidthTw, int clientHeightTw,
+                        UINT dpi) {
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame, client;
+    if (IsIconic(hwnd) || !GetWindowRect(hwnd, &frame) || !GetClientRect(hwnd, &client)) {
+        return;
+    }
+    const int width = frame.right - frame.left - client.right + TwipsToPixels(clientWidthTw, dpi);
+    const int height =
+        frame.bottom - frame.top - client.bottom + TwipsToPixels(clientHeightTw, dpi);
+    if (width != frame.right - frame.left || height != frame.bottom - frame.top) {
+        SetWindowPos(hwnd, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi) {

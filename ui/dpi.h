@@ -30,13 +30,22 @@ void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi);
 RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi);
 void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi);
 
+// Asks Windows 10 1607 to scale a top-level window's title bar and borders with its DPI; for
+// WM_NCCREATE. Later systems do it anyway, earlier ones cannot.
+void EnableNonClientDpiScaling(HWND hwnd);
+// The place the system suggests on a DPI change, with the frame that holds the client area
+// of the given size at the new DPI.
+void TakeSuggestedPlace(HWND hwnd, const RECT& suggested, int clientWidthTw, int clientHeightTw,
+                        UINT dpi);
+
 // WM_DPICHANGED: `relayOut(dpi)` makes the new fonts and places every child; then the window
-// takes the rectangle the system suggests and repaints.
+// moves where the system suggests and repaints.
 template <typename RelayOut>
-void FollowDpiChange(HWND hwnd, WPARAM wParam, LPARAM lParam, RelayOut relayOut) {
-    relayOut(static_cast<UINT>(LOWORD(wParam)));
-    const RECT& r = *reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+void FollowDpiChange(HWND hwnd, WPARAM wParam, LPARAM lParam, int clientWidthTw, int clientHeightTw,
+                     RelayOut relayOut) {
+    const auto dpi = static_cast<UINT>(LOWORD(wParam));
+    relayOut(dpi);
+    TakeSuggestedPlace(hwnd, *reinterpret_cast<const RECT*>(lParam), clientWidthTw, clientHeightTw,
+                       dpi);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -22,36 +22,47 @@ bool FaceInstalled(const wchar_t* face) {
     return found;
 }
 
-const wchar_t* FindAvailableFace(const wchar_t* face) {
-    static const wchar_t* const kStandIns[] = {L"NSimSun", L"Microsoft YaHei", L"SimHei", L"KaiTi"};
-    if (FaceInstalled(face)) {
-        return face;
-    }
-    for (const wchar_t* standIn : kStandIns) {
-        if (FaceInstalled(standIn)) {
-            return standIn;
+const wchar_t* StandIn() {
+    static const wchar_t* const found = [] {
+        for (const wchar_t* face : {L"NSimSun", L"Microsoft YaHei", L"SimHei", L"KaiTi"}) {
+            if (FaceInstalled(face)) {
+                return face;
+            }
         }
-    }
-    return L"";
+        return L"";
+    }();
+    return found;
 }
 
+const wchar_t* FindAvailableFace(const wchar_t* face) {
+    return FaceInstalled(face) ? face : StandIn();
+}
+
+bool liShuHidden = false;
+
 // Where the face is missing, one that has the glyphs stands in; failing all, the font
-// mapper picks by character set. Enumerating fonts is slow, and the installed faces do not
+// mapper picks by character set. 隶书 comes with an office suite, not with Windows, so most
+// machines take the stand-in. Enumerating fonts is slow, and the installed faces do not
 // change while the program runs, so each face is looked up once.
 const wchar_t* AvailableFace(Face face) {
     static const wchar_t* const songTi = FindAvailableFace(L"SimSun");
     static const wchar_t* const liShu = FindAvailableFace(L"LiSu");
-    return face == Face::SongTi ? songTi : liShu;
+    return face == Face::SongTi ? songTi : liShuHidden ? StandIn() : liShu;
 }
 
 }  // namespace
+
+void HideLiShu(bool hide) {
+    liShuHidden = hide;
+}
 
 Font CreateChineseFont(Face face, int hundredthsOfPoint, bool bold, UINT dpi) {
     LOGFONTW font{};
     font.lfHeight = -PointsToPixels(hundredthsOfPoint, dpi);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = GB2312_CHARSET;
-    font.lfQuality = CLEARTYPE_QUALITY;
+    // The user's own choice of font smoothing, ClearType or not.
+    font.lfQuality = DEFAULT_QUALITY;
     wcsncpy(font.lfFaceName, AvailableFace(face), LF_FACESIZE - 1);
     return Font(CreateFontIndirectW(&font));
 }

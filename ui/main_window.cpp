@@ -53,12 +53,20 @@ HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect
 
 struct ThreadWindowsDisabled {
     HWND owner;
+    HINSTANCE instance;
     std::vector<HWND> windows;
 };
 
+// Input methods keep windows of their own modules on this thread too; those are left alone.
+bool IsProgramWindow(HWND window, HINSTANCE instance) {
+    return IsWindow(window) &&
+           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == instance;
+}
+
 BOOL CALLBACK DisableOther(HWND window, LPARAM param) {
     auto& disabled = *reinterpret_cast<ThreadWindowsDisabled*>(param);
-    if (window != disabled.owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    if (window != disabled.owner && IsProgramWindow(window, disabled.instance) &&
+        IsWindowVisible(window) && IsWindowEnabled(window)) {
         EnableWindow(window, FALSE);
         disabled.windows.push_back(window);
     }
@@ -254,8 +262,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessageW(hwnd, WM_CHANGEUISTATE,
                          MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
             return 0;
+        case WM_NCCREATE:
+            // Windows 10 1607 scales the title bar and borders for the DPI only when asked.
+            EnableNonClientDpiScaling(hwnd);
+            break;
         case WM_DPICHANGED:
-            FollowDpiChange(hwnd, wParam, lParam, [this](UINT newDpi) { RelayOut(newDpi); });
+            FollowDpiChange(hwnd, wParam, lParam, kClientWidthTw, kClientHeightTw,
+                            [this](UINT newDpi) { RelayOut(newDpi); });
             return 0;
         case WM_SYSCOLORCHANGE:
             // The system repaints every window itself.
@@ -332,12 +345,12 @@ void MainWindow::ShowFlipped(bool visible) {
 // Modal to the whole program: the box disables the main window, its owner, and the card is
 // disabled here until the box is gone, so that nothing of the program takes input meanwhile.
 void MainWindow::ShowMessage(std::string_view text) {
-    ThreadWindowsDisabled others{hwnd, {}};
+    ThreadWindowsDisabled others{hwnd, instance, {}};
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&others));
     MessageBoxW(hwnd, Widen(text).c_str(), Widen(kMessageTitle).c_str(), MB_OK);
-    // The card may have closed meanwhile, on its timer.
+    // The card may have closed meanwhile, on its timer, and its handle gone to another window.
     for (HWND window : others.windows) {
-        if (IsWindow(window)) {
+        if (IsProgramWindow(window, instance)) {
             EnableWindow(window, TRUE);
         }
     }

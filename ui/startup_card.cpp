@@ -162,7 +162,8 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SizeToClientAndCentre(hwnd, kClientWidthTw, kClientHeightTw, dpi);
             return 0;
         case WM_DPICHANGED:
-            FollowDpiChange(hwnd, wParam, lParam, [this](UINT newDpi) { RelayOut(newDpi); });
+            FollowDpiChange(hwnd, wParam, lParam, kClientWidthTw, kClientHeightTw,
+                            [this](UINT newDpi) { RelayOut(newDpi); });
             return 0;
         case WM_ERASEBKGND:
             return 1;

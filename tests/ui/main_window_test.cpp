@@ -120,8 +120,22 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
     Press(kIdCommand2);
     const RECT label96 = RectInParent(Control(kIdLabel2));
     const std::map<int, RECT> at96 = ExpectLayout(*this, form->hwnd);
+    // Where Windows does not scale the title bar and borders, the suggested frame is off: the
+    // window takes its place, and its client area is still the laid-out size.
+    RECT start;
+    GetWindowRect(form->hwnd, &start);
+    const auto expectClientAtItsPlace = [&](UINT dpi) {
+        RECT client, frame;
+        GetClientRect(form->hwnd, &client);
+        GetWindowRect(form->hwnd, &frame);
+        EXPECT_EQ(client.right, Scaled(553, dpi));
+        EXPECT_EQ(client.bottom, Scaled(349, dpi));
+        EXPECT_EQ(frame.left, start.left);
+        EXPECT_EQ(frame.top, start.top);
+    };
 
-    ChangeDpi(form->hwnd, 96, 144);
+    ChangeDpi(form->hwnd, 96, 144, 20);
+    expectClientAtItsPlace(144);
     for (const auto& [id, r] : ExpectLayout(*this, form->hwnd)) {
         const RECT was = at96.at(id);
         EXPECT_EQ(r.left, Scaled(was.left, 144)) << id;
@@ -137,7 +151,8 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
     EXPECT_NEAR(label144.right - label144.left, 1.5 * (label96.right - label96.left), 6);
     EXPECT_EQ(HandSize(Swatch(3)), 48) << "drawn for 144 DPI, not stretched";
 
-    ChangeDpi(form->hwnd, 144, 96);
+    ChangeDpi(form->hwnd, 144, 96, -20);
+    expectClientAtItsPlace(96);
     EXPECT_EQ(ExpectLayout(*this, form->hwnd), at96);
 }
 
@@ -349,25 +364,16 @@ TEST_F(MainWindowTest, EveryResultTextFitsInsideItsFrame) {
     for (int code = -1; code < kColourCount; ++code) {
         tolerances.insert(ExpectedTolerance(code));
     }
-    const UINT dpi = PrefixDpi();
-    for (UINT at : {dpi, dpi == 96 ? 144u : 96u}) {
-        if (at != dpi) {
-            ChangeDpi(form->hwnd, dpi, at);
-        }
+    for (UINT at : {PrefixDpi(), PrefixDpi() == 96 ? 144u : 96u}) {
+        ChangeDpi(form->hwnd, PrefixDpi(), at);
         RECT frame;
         GetClientRect(Control(kIdFrame4), &frame);
         InflateRect(&frame, -2, -2);
         for (const auto& [id, texts] :
              {std::pair{kIdLabel2, &resistances}, {kIdLabel3, &tolerances}}) {
             const RECT label = RectInParent(Control(id));
-            WindowDc dc(Control(id));
-            ScopedSelect font(dc.Dc(),
-                              reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)));
             for (const std::string& text : *texts) {
-                const std::wstring wide = Widen(text);
-                SIZE extent{};
-                GetTextExtentPoint32W(dc.Dc(), wide.c_str(), static_cast<int>(wide.size()),
-                                      &extent);
+                const SIZE extent = TextExtent(Control(id), Widen(text));
                 EXPECT_LE(label.left + extent.cx, frame.right) << at << " DPI: " << text;
                 EXPECT_LE(label.top + extent.cy, frame.bottom) << at << " DPI: " << text;
             }

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 #include "dpi.h"
+#include "fonts.h"
 
 namespace {
 
@@ -85,16 +86,25 @@ TEST_F(StartupTest, ClicksInsideThePortraitOrATextLeaveTheCardOpen) {
 }
 
 // A message box keeps the whole program from input: a click on the card's green leaves it
-// open, and the card still goes on its tick.
+// open, and the card still goes on its tick. A window of another module on this thread, as
+// an input method's, stays as it was.
 TEST_F(StartupTest, MessageBoxKeepsTheCardFromClicks) {
-    bool openWhileBoxUp = false;
+    HWND inputMethod = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"候选", WS_POPUP, 0, 0, 60, 20,
+                                       nullptr, nullptr, GetModuleHandleW(L"user32.dll"), nullptr);
+    ShowWindow(inputMethod, SW_SHOWNA);
+    bool openWhileBoxUp = false, cardEnabled = true, inputMethodEnabled = false;
     MessageBoxWatcher watcher([&] {
         RealClick(Card(), At(kGreenGround));
         openWhileBoxUp = CardOpen();
+        cardEnabled = IsWindowEnabled(Card());
+        inputMethodEnabled = IsWindowEnabled(inputMethod);
     });
     SendMessageW(FindControl(form->hwnd, kIdCommand2), BM_CLICK, 0, 0);
+    DestroyWindow(inputMethod);
     ASSERT_FALSE(watcher.seen.empty());
     EXPECT_TRUE(openWhileBoxUp);
+    EXPECT_FALSE(cardEnabled);
+    EXPECT_TRUE(inputMethodEnabled);
     ASSERT_TRUE(CardOpen());
     EXPECT_TRUE(IsWindowEnabled(Card()));
     EXPECT_TRUE(PumpUntil([&] { return !CardOpen(); }, 3000, form->hwnd));
@@ -150,6 +160,34 @@ TEST(StartupOnOlderWindows, WindowsTakeTheMonitorDpi) {
         EXPECT_EQ(client.bottom, Scaled(349));
     }
     HideNewerDpiFunctions(false);
+    Pump(20);
+    TakeQuit();
+}
+
+// 隶书 comes with an office suite, not with Windows, so most machines draw the card's name and
+// version in a stand-in: the first one installed, here SimHei from the test prefix.
+TEST(StartupWithoutLiShu, CardDrawsItsTitlesInTheStandInSizedToTheirText) {
+    HideLiShu(true);
+    {
+        Program program(GetModuleHandleW(nullptr));
+        ASSERT_TRUE(program.Start(SW_SHOW));
+        Pump(100, program.Form().hwnd);
+        HWND card = program.Card().hwnd;
+        for (int id : {kIdCardLabel1, kIdCardLabel2}) {
+            HWND label = FindControl(card, id);
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font,
+                       &font);
+            EXPECT_STREQ(font.lfFaceName, L"SimHei") << id;
+            const SIZE extent = TextExtent(label, TextOf(label));
+            RECT box;
+            GetClientRect(label, &box);
+            EXPECT_EQ(box.right, extent.cx) << id;
+            EXPECT_EQ(box.bottom, extent.cy) << id;
+        }
+        WriteBmp(OutputPath(L"korvalo-card-stand-in.bmp"), CaptureClient(card));
+    }
+    HideLiShu(false);
     Pump(20);
     TakeQuit();
 }

@@ -115,14 +115,14 @@ int Scaled(int px96, UINT dpi) {
     return MulDiv(px96, static_cast<int>(dpi), 96);
 }
 
-void ChangeDpi(HWND window, UINT from, UINT to) {
+void ChangeDpi(HWND window, UINT from, UINT to, int heightError) {
     RECT r;
     GetWindowRect(window, &r);
     const auto scale = [from, to](LONG px) {
         return MulDiv(px, static_cast<int>(to), static_cast<int>(from));
     };
     RECT suggested{r.left, r.top, r.left + scale(r.right - r.left),
-                   r.top + scale(r.bottom - r.top)};
+                   r.top + scale(r.bottom - r.top) + heightError};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
 }
 
@@ -143,6 +143,17 @@ std::wstring TextOf(HWND window) {
     wchar_t text[256];
     const int length = GetWindowTextW(window, text, 256);
     return std::wstring(text, static_cast<size_t>(length));
+}
+
+SIZE TextExtent(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return extent;
 }
 
 void Click(HWND target, POINT at) {

@@ -18,12 +18,14 @@ UINT PrefixDpi();
 // A length in pixels at 96 DPI, at `dpi`.
 int Scaled(int px96, UINT dpi = PrefixDpi());
 // What the system sends when the window moves to a monitor of another DPI: the frame it
-// suggests is the present one scaled.
-void ChangeDpi(HWND window, UINT from, UINT to);
+// suggests is the present one scaled, and `heightError` pixels taller.
+void ChangeDpi(HWND window, UINT from, UINT to, int heightError = 0);
 
 HWND FindControl(HWND root, int id);
 RECT RectInParent(HWND control);
 std::wstring TextOf(HWND window);
+// The size of a line of text in the control's own font.
+SIZE TextExtent(HWND control, const std::wstring& text);
 
 // A press and release of the left button, as the mouse posts them, at a client point
 // (the centre when none is given).
