@@ -355,15 +355,17 @@ TEST_F(MainWindowPixelTest, ArrowsShowWithTheFlippedIndication) {
 // Every caption a reading can give and every tolerance text, measured in its label's own
 // font, fits inside 对应的阻值 and its etched edge, before and after a change to 144 DPI.
 TEST_F(MainWindowTest, EveryResultTextFitsInsideItsFrame) {
-    std::set<std::string> resistances, tolerances;
+    std::set<std::wstring> resistanceSet, toleranceSet;
     for (int digits = 0; digits < 1000; ++digits) {
         for (int exponent = -2; exponent <= 9; ++exponent) {
-            resistances.insert(ExactCaption(digits, exponent));
+            resistanceSet.insert(Widen(ExactCaption(digits, exponent)));
         }
     }
     for (int code = -1; code < kColourCount; ++code) {
-        tolerances.insert(ExpectedTolerance(code));
+        toleranceSet.insert(Widen(ExpectedTolerance(code)));
     }
+    const std::vector<std::wstring> resistances(resistanceSet.begin(), resistanceSet.end());
+    const std::vector<std::wstring> tolerances(toleranceSet.begin(), toleranceSet.end());
     for (UINT at : {PrefixDpi(), PrefixDpi() == 96 ? 144u : 96u}) {
         ChangeDpi(form->hwnd, PrefixDpi(), at);
         RECT frame;
@@ -372,10 +374,10 @@ TEST_F(MainWindowTest, EveryResultTextFitsInsideItsFrame) {
         for (const auto& [id, texts] :
              {std::pair{kIdLabel2, &resistances}, {kIdLabel3, &tolerances}}) {
             const RECT label = RectInParent(Control(id));
-            for (const std::string& text : *texts) {
-                const SIZE extent = TextExtent(Control(id), Widen(text));
-                EXPECT_LE(label.left + extent.cx, frame.right) << at << " DPI: " << text;
-                EXPECT_LE(label.top + extent.cy, frame.bottom) << at << " DPI: " << text;
+            const std::vector<SIZE> extents = TextExtents(Control(id), *texts);
+            for (size_t i = 0; i < texts->size(); ++i) {
+                EXPECT_LE(label.left + extents[i].cx, frame.right) << at << " DPI: " << (*texts)[i];
+                EXPECT_LE(label.top + extents[i].cy, frame.bottom) << at << " DPI: " << (*texts)[i];
             }
         }
     }

@@ -179,7 +179,7 @@ TEST(StartupWithoutLiShu, CardDrawsItsTitlesInTheStandInSizedToTheirText) {
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font,
                        &font);
             EXPECT_STREQ(font.lfFaceName, L"SimHei") << id;
-            const SIZE extent = TextExtent(label, TextOf(label));
+            const SIZE extent = TextExtents(label, {TextOf(label)})[0];
             RECT box;
             GetClientRect(label, &box);
             EXPECT_EQ(box.right, extent.cx) << id;

@@ -145,15 +145,17 @@ std::wstring TextOf(HWND window) {
     return std::wstring(text, static_cast<size_t>(length));
 }
 
-SIZE TextExtent(HWND control, const std::wstring& text) {
+std::vector<SIZE> TextExtents(HWND control, const std::vector<std::wstring>& texts) {
     HDC dc = GetDC(control);
     HGDIOBJ old =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    std::vector<SIZE> extents(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        GetTextExtentPoint32W(dc, texts[i].c_str(), static_cast<int>(texts[i].size()), &extents[i]);
+    }
     SelectObject(dc, old);
     ReleaseDC(control, dc);
-    return extent;
+    return extents;
 }
 
 void Click(HWND target, POINT at) {

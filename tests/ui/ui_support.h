@@ -24,8 +24,8 @@ void ChangeDpi(HWND window, UINT from, UINT to, int heightError = 0);
 HWND FindControl(HWND root, int id);
 RECT RectInParent(HWND control);
 std::wstring TextOf(HWND window);
-// The size of a line of text in the control's own font.
-SIZE TextExtent(HWND control, const std::wstring& text);
+// The size of each line of text in the control's own font.
+std::vector<SIZE> TextExtents(HWND control, const std::vector<std::wstring>& texts);
 
 // A press and release of the left button, as the mouse posts them, at a client point
 // (the centre when none is given).
