@@ -47,6 +47,14 @@ if [ "$arch" = i686 ]; then
     [ -n "$imported" ] || fail "no imported functions found"
 fi
 
+# Windows 7 runs on processors without SSE2, or any SSE: the release keeps to plain i686
+# code, with no MMX or SSE register and no SSE instruction.
+if [ "$arch" = i686 ]; then
+    sse=$("$objdump" -d --no-show-raw-insn "$exe" |
+          grep -cE '%x?mm[0-9]|\b(ldmxcsr|stmxcsr|[lsm]fence|prefetch[a-z0-9]*|movnti|emms)\b' || true)
+    [ "$sse" -eq 0 ] || fail "$sse instructions need MMX or SSE"
+fi
+
 size=$(stat -c %s "$exe")
 [ "$size" -le $((300 * 1024)) ] || fail "size $size bytes is over 300 KB"
 
