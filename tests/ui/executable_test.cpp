@@ -273,7 +273,9 @@ TEST(Executable, ReadsGoldRedBlackBrownAsOneKilohm) {
     RealClick(FindControl(main, kIdCommand1), {52, 16});
     clickSwatches({1, 10, 2, 10});
     RealClick(FindControl(main, kIdCommand2), {52, 16});
-    ASSERT_TRUE(program.WaitFor([](const ProgramWindows& w) { return w.box != nullptr; }));
+    // The box is a window before it has its text.
+    ASSERT_TRUE(program.WaitFor(
+        [](const ProgramWindows& w) { return w.box && !ReadMessageBox(w.box).text.empty(); }));
     const SeenMessageBox box = ReadMessageBox(program.windows.box);
     EXPECT_EQ(box.title, L"提示");
     EXPECT_EQ(box.text, L"金色和银色不能作为数字色环！");
