@@ -106,17 +106,45 @@ void PlaceWindow(HWND hwnd, const Twips& twips, UINT dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi) {
+namespace {
+
+// The size of a frame around a client area of the given size in twips at `dpi`, with the
+// title bar and borders of `frameDpi`.
+SIZE FrameSize(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi,
+               UINT frameDpi) {
     const auto adjustForDpi = FromUser32<AdjustForDpiFn>("AdjustWindowRectExForDpi");
     RECT frame{0, 0, TwipsToPixels(clientWidthTw, dpi), TwipsToPixels(clientHeightTw, dpi)};
-    if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, dpi)) {
+    if (adjustForDpi == nullptr || !adjustForDpi(&frame, style, FALSE, exStyle, frameDpi)) {
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     }
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// A minimised window keeps its icon's place and comes back at its restore placement. That
+// placement takes the frame for the new DPI, with the borders that the system now gives the
+// window, and keeps its corner: the place suggested for a minimised window is its icon's.
+void ResizeRestorePlacement(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi) {
+    WINDOWPLACEMENT placement{sizeof placement};
+    if (!GetWindowPlacement(hwnd, &placement)) {
+        return;
+    }
+    const auto [width, height] = FrameSize(
+        clientWidthTw, clientHeightTw, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
+        static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), dpi, DpiOfWindow(hwnd));
+    RECT& normal = placement.rcNormalPosition;
+    normal.right = normal.left + width;
+    normal.bottom = normal.top + height;
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(hwnd, &placement);
+}
+
+}  // namespace
+
+RECT CentredFrame(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle, UINT dpi) {
+    const auto [width, height] = FrameSize(clientWidthTw, clientHeightTw, style, exStyle, dpi, dpi);
     MONITORINFO monitor{sizeof monitor};
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
     const int left = area.left + (area.right - area.left - width) / 2;
     const int top = area.top + (area.bottom - area.top - height) / 2;
     return {left, top, left + width, top + height};
@@ -134,10 +162,14 @@ void EnableNonClientDpiScaling(HWND hwnd) {
 // really has.
 void TakeSuggestedPlace(HWND hwnd, const RECT& suggested, int clientWidthTw, int clientHeightTw,
                         UINT dpi) {
+    if (IsIconic(hwnd)) {
+        ResizeRestorePlacement(hwnd, clientWidthTw, clientHeightTw, dpi);
+        return;
+    }
     SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT frame, client;
-    if (IsIconic(hwnd) || !GetWindowRect(hwnd, &frame) || !GetClientRect(hwnd, &client)) {
+    if (!GetWindowRect(hwnd, &frame) || !GetClientRect(hwnd, &client)) {
         return;
     }
     const int width = frame.right - frame.left - client.right + TwipsToPixels(clientWidthTw, dpi);

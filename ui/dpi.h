@@ -34,7 +34,7 @@ void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UIN
 // WM_NCCREATE. Later systems do it anyway, earlier ones cannot.
 void EnableNonClientDpiScaling(HWND hwnd);
 // The place the system suggests on a DPI change, with the frame that holds the client area
-// of the given size at the new DPI.
+// of the given size at the new DPI; for a minimised window, its restore placement.
 void TakeSuggestedPlace(HWND hwnd, const RECT& suggested, int clientWidthTw, int clientHeightTw,
                         UINT dpi);
 

@@ -136,7 +136,8 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
 
     ChangeDpi(form->hwnd, 96, 144, 20);
     expectClientAtItsPlace(144);
-    for (const auto& [id, r] : ExpectLayout(*this, form->hwnd)) {
+    const std::map<int, RECT> at144 = ExpectLayout(*this, form->hwnd);
+    for (const auto& [id, r] : at144) {
         const RECT was = at96.at(id);
         EXPECT_EQ(r.left, Scaled(was.left, 144)) << id;
         EXPECT_EQ(r.top, Scaled(was.top, 144)) << id;
@@ -154,6 +155,14 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
     ChangeDpi(form->hwnd, 144, 96, -20);
     expectClientAtItsPlace(96);
     EXPECT_EQ(ExpectLayout(*this, form->hwnd), at96);
+
+    // A change while minimised, whose suggestion is for the icon, shows when the window is
+    // restored where it was.
+    ShowWindow(form->hwnd, SW_MINIMIZE);
+    ChangeDpi(form->hwnd, 96, 144);
+    ShowWindow(form->hwnd, SW_RESTORE);
+    expectClientAtItsPlace(144);
+    EXPECT_EQ(ExpectLayout(*this, form->hwnd), at144);
 }
 
 TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
