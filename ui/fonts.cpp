@@ -6,7 +6,7 @@
 
 namespace {
 
-int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) noexcept {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }

@@ -39,7 +39,7 @@ LRESULT Label::Reflect(WPARAM dc, LPARAM control) {
 }
 
 LRESULT CALLBACK Label::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR id, DWORD_PTR self) {
+                                 UINT_PTR id, DWORD_PTR self) noexcept {
     if (message == kReflectedCtlColorStatic) {
         return reinterpret_cast<const Label*>(self)->CtlColor(reinterpret_cast<HDC>(wParam));
     }

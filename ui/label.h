@@ -44,7 +44,7 @@ public:
 
 private:
     static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+                                     UINT_PTR id, DWORD_PTR self) noexcept;
     LRESULT CtlColor(HDC dc) const;
     void FitText();
 

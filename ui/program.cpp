@@ -40,12 +40,13 @@ Program::~Program() {
 bool Program::Start(int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    ++openWindows;
+    // A window counts as open once it has been made.
     if (!MainWindow::Register(instance) || !StartupCard::Register(instance) ||
         form.Create() == nullptr) {
         SayCannotStart();
         return false;
     }
+    ++openWindows;
     Form_Load();
     if (!card.IsOpen()) {
         SayCannotStart();
@@ -89,10 +90,10 @@ void Dispatch(MSG& message, HWND dialog) {
 // The card is drawn completely before the load goes on.
 void Program::Form_Load() {
     SetScreenCursor(ScreenCursor::Hourglass);
-    ++openWindows;
     if (!card.Show(instance)) {
         return;
     }
+    ++openWindows;
     SetWindowPos(card.hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     form.Initialise();
 }

@@ -5,9 +5,12 @@
 #include "gdi.h"
 
 // The window procedure of a class whose windows are each served by one T. The T arrives in
-// lpCreateParams, lives in GWLP_USERDATA and is let go at WM_NCDESTROY.
+// lpCreateParams, lives in GWLP_USERDATA and is let go at WM_NCDESTROY, or as soon as its
+// WM_CREATE fails: Windows then destroys the window before CreateWindowEx returns, and a
+// window that never opened has nothing to report. An exception never unwinds through
+// Windows' own frames: it ends the program here.
 template <typename T>
-LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     T* self = nullptr;
     if (message == WM_NCCREATE) {
         self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -20,7 +23,7 @@ LRESULT CALLBACK WindowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY || (message == WM_CREATE && result == -1)) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd = nullptr;
     }
@@ -61,7 +64,7 @@ bool ServePaint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction paint) {
 
 // A top-level window hands WM_SYSCOLORCHANGE on to every control inside it: the common
 // controls learn of a colour change only that way.
-inline BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
+inline BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) noexcept {
     SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
     return TRUE;
 }

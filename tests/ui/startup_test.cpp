@@ -1,3 +1,5 @@
+#include <set>
+
 #include "main_window_fixture.h"
 #include "dpi.h"
 #include "fonts.h"
@@ -143,6 +145,52 @@ TEST_F(StartupTest, CardScreenshot) {
     EXPECT_LT(name.right - name.left, Scaled(185));
     EXPECT_EQ(version.left, Scaled(168));
     EXPECT_EQ(version.top, Scaled(72));
+}
+
+// Creation fails for want of handles or desktop heap: here one control cannot be made, so its
+// window's WM_CREATE fails. A window that never opened ends nothing: no WM_QUIT closes the
+// message that the program cannot start before the user has read it.
+int refusedId = 0;
+LRESULT CALLBACK RefuseControl(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->hMenu ==
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(refusedId))) {
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Windows then sends WM_DESTROY and WM_NCDESTROY to the window and its children; Wine sends
+// only WM_NCDESTROY, so the hook sends WM_DESTROY before it, as Windows does.
+LRESULT CALLBACK DestroyAsWindowsDoes(int code, WPARAM wParam, LPARAM lParam) {
+    static std::set<HWND> destroyed;
+    const auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_DESTROY) {
+        destroyed.insert(sent->hwnd);
+    } else if (code == HC_ACTION && sent->message == WM_NCDESTROY && !destroyed.count(sent->hwnd)) {
+        SendMessageW(sent->hwnd, WM_DESTROY, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(StartupFailure, CannotStartMessageStaysUp) {
+    // 现在读阻值 of the main window, and the name on the card.
+    for (int id : {kIdCommand2, kIdCardLabel1}) {
+        refusedId = id;
+        const DWORD thread = GetCurrentThreadId();
+        HHOOK refuse = SetWindowsHookExW(WH_CBT, RefuseControl, nullptr, thread);
+        HHOOK destroy = SetWindowsHookExW(WH_CALLWNDPROC, DestroyAsWindowsDoes, nullptr, thread);
+        MessageBoxWatcher watcher;
+        {
+            Program program(GetModuleHandleW(nullptr));
+            EXPECT_FALSE(program.Start(SW_SHOW)) << id;
+            EXPECT_FALSE(TakeQuit()) << id;
+        }
+        UnhookWindowsHookEx(destroy);
+        UnhookWindowsHookEx(refuse);
+        ASSERT_EQ(watcher.seen.size(), 1u) << id;
+        EXPECT_EQ(watcher.seen[0].text, L"程序无法启动：无法创建窗口。") << id;
+        TakeQuit();
+    }
 }
 
 // Without GetDpiForWindow and AdjustWindowRectExForDpi, as on Windows 8.1, the windows take
