@@ -54,7 +54,8 @@ HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect
 struct ThreadWindowsDisabled {
     HWND owner;
     HINSTANCE instance;
-    std::vector<HWND> windows;
+    // Each window with whether it was top-most.
+    std::vector<std::pair<HWND, bool>> windows;
 };
 
 // Input methods keep windows of their own modules on this thread too; those are left alone.
@@ -63,14 +64,21 @@ bool IsProgramWindow(HWND window, HINSTANCE instance) {
            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == instance;
 }
 
-BOOL CALLBACK DisableOther(HWND window, LPARAM param) {
+BOOL CALLBACK DisableOther(HWND window, LPARAM param) noexcept {
     auto& disabled = *reinterpret_cast<ThreadWindowsDisabled*>(param);
     if (window != disabled.owner && IsProgramWindow(window, disabled.instance) &&
         IsWindowVisible(window) && IsWindowEnabled(window)) {
         EnableWindow(window, FALSE);
-        disabled.windows.push_back(window);
+        disabled.windows.push_back(
+            {window, (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0});
     }
     return TRUE;
+}
+
+// A top-most window, the card, would stand over the box: it steps down while the box is up.
+void SetTopMost(HWND window, bool topMost) {
+    SetWindowPos(window, topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -220,16 +228,29 @@ void MainWindow::LoadHand() {
     }
 }
 
+// As a dialog does, the window notes the control that has the focus when it is left, and
+// keeps the one it noted before when the focus is on no control of its own.
+void MainWindow::SaveFocus() {
+    if (HWND focus = GetFocus(); IsChild(hwnd, focus)) {
+        focusToRestore = focus;
+    }
+}
+
 // The focus goes back where it was when the window was last left; the first time, to
 // 现在读阻值.
+void MainWindow::RestoreFocus() {
+    SetFocus(IsChild(hwnd, focusToRestore) ? focusToRestore : Command2);
+}
+
+// A window activated while minimised takes the focus only when it is restored, and then
+// Windows gives it to the window itself, with WM_SETFOCUS.
 void MainWindow::OnActivate(WPARAM wParam) {
     if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        focusToRestore = IsChild(hwnd, focus) ? focus : nullptr;
+        SaveFocus();
         return;
     }
     if (HIWORD(wParam) == 0) {
-        SetFocus(focusToRestore != nullptr ? focusToRestore : Command2);
+        RestoreFocus();
     }
     if (onActivated) {
         onActivated();
@@ -294,13 +315,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             OnActivate(wParam);
             return 0;
+        case WM_SETFOCUS:
+            RestoreFocus();
+            return 0;
+        case WM_SYSCOMMAND:
+            // Minimising takes the focus from the control before the window is left.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                SaveFocus();
+            }
+            break;
         case WM_TIMER:
             if (wParam == kIdTimer1 && onTimer1) {
                 onTimer1();
             }
             return 0;
         case WM_SETCURSOR:
-            if (ApplyScreenCursor()) {
+            if (ApplyScreenCursor(static_cast<short>(LOWORD(lParam)))) {
                 return TRUE;
             }
             break;
@@ -344,14 +374,23 @@ void MainWindow::ShowFlipped(bool visible) {
 
 // Modal to the whole program: the box disables the main window, its owner, and the card is
 // disabled here until the box is gone, so that nothing of the program takes input meanwhile.
+// The box opens in front of the card.
 void MainWindow::ShowMessage(std::string_view text) {
     ThreadWindowsDisabled others{hwnd, instance, {}};
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&others));
+    for (auto [window, topMost] : others.windows) {
+        if (topMost) {
+            SetTopMost(window, false);
+        }
+    }
     MessageBoxW(hwnd, Widen(text).c_str(), Widen(kMessageTitle).c_str(), MB_OK);
     // The card may have closed meanwhile, on its timer, and its handle gone to another window.
-    for (HWND window : others.windows) {
+    for (auto [window, topMost] : others.windows) {
         if (IsProgramWindow(window, instance)) {
             EnableWindow(window, TRUE);
+            if (topMost) {
+                SetTopMost(window, true);
+            }
         }
     }
 }

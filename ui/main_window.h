@@ -43,6 +43,8 @@ private:
     void RelayOut(UINT newDpi);
     void LoadArrows();
     void LoadHand();
+    void SaveFocus();
+    void RestoreFocus();
     void OnActivate(WPARAM wParam);
 
     void Picture1_Click(int code);

@@ -25,8 +25,10 @@ void SetScreenCursor(ScreenCursor cursor) {
     }
 }
 
-bool ApplyScreenCursor() {
-    if (current != ScreenCursor::Hourglass) {
+// Over a window that a message box has disabled (HTERROR), the system's own handling beeps
+// at a click and flashes the box, hourglass or not.
+bool ApplyScreenCursor(int hitTest) {
+    if (current != ScreenCursor::Hourglass || hitTest == HTERROR) {
         return false;
     }
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));

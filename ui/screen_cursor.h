@@ -5,5 +5,6 @@
 enum class ScreenCursor { Default = 0, Hourglass = 11 };
 
 void SetScreenCursor(ScreenCursor cursor);
-// For WM_SETCURSOR: sets the override and says so, or leaves the cursor to the window.
-bool ApplyScreenCursor();
+// For WM_SETCURSOR with its hit-test code: sets the override and says so, or leaves the
+// cursor to the window.
+bool ApplyScreenCursor(int hitTest);

@@ -244,10 +244,24 @@ TEST_F(MainWindowReadingTest, KeyboardDrivesBothButtons) {
         << "Space pressed 重来";
 }
 
-TEST_F(MainWindowReadingTest, FocusReturnsAfterSwitchingAway) {
-    SetFocus(Control(kIdCommand1));
+// After a restore Windows gives the focus to the window itself, which hands it on as a dialog
+// does: to 现在读阻值 at first, later to the control that had it.
+TEST_F(MainWindowReadingTest, FocusReturnsAfterARestoreOrSwitchingAway) {
+    SetFocus(form->hwnd);
+    EXPECT_EQ(GetFocus(), Control(kIdCommand2));
+    RealKey(VK_TAB);
+    Pump(30, form->hwnd);
+    ASSERT_EQ(GetFocus(), Control(kIdCommand1));
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                  nullptr, nullptr, nullptr, nullptr);
+    // Minimised, left for another window while it has no focus, then restored.
+    SendMessageW(form->hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    SetActiveWindow(other);
+    Pump(50, form->hwnd);
+    SendMessageW(form->hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    SetFocus(form->hwnd);
+    EXPECT_EQ(GetFocus(), Control(kIdCommand1));
+
     SetActiveWindow(other);
     Pump(20);
     SetActiveWindow(form->hwnd);

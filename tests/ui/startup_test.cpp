@@ -6,11 +6,22 @@
 
 namespace {
 
-// Whether the window shows the hourglass, as the mouse over its client area would find.
-bool ShowsHourglass(HWND window) {
+// Whether the window shows the hourglass, as the mouse over its client area, or over it
+// disabled (HTERROR), would find.
+bool ShowsHourglass(HWND window, int hitTest = HTCLIENT) {
     SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+                 MAKELPARAM(hitTest, WM_LBUTTONDOWN));
     return GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
+}
+
+// Whether `upper` stands above `lower` in the z-order of top-level windows.
+bool Above(HWND upper, HWND lower) {
+    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == upper || w == lower) {
+            return w == upper;
+        }
+    }
+    return false;
 }
 
 class StartupTest : public ProgramStartTest {
@@ -55,16 +66,7 @@ TEST_F(StartupTest, CardClosesAboutOneSecondAfterTheMainWindowShows) {
 TEST_F(StartupTest, CardIsTopMostInFrontOfTheActiveMainWindow) {
     EXPECT_NE(GetWindowLongW(Card(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetActiveWindow(), form->hwnd);
-    int card = -1;
-    int main = -1;
-    int index = 0;
-    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT), ++index) {
-        card = w == Card() ? index : card;
-        main = w == form->hwnd ? index : main;
-    }
-    ASSERT_GE(card, 0);
-    ASSERT_GE(main, 0);
-    EXPECT_LT(card, main) << "the card is above the main window";
+    EXPECT_TRUE(Above(Card(), form->hwnd));
 }
 
 TEST_F(StartupTest, ClickOnTheGreenGroundClosesAtOnceAndTheHourglassWaitsForTheTick) {
@@ -87,15 +89,22 @@ TEST_F(StartupTest, ClicksInsideThePortraitOrATextLeaveTheCardOpen) {
     EXPECT_TRUE(CardOpen()) << "pressed on the portrait, released on the green";
 }
 
-// A message box keeps the whole program from input: a click on the card's green leaves it
-// open, and the card still goes on its tick. A window of another module on this thread, as
-// an input method's, stays as it was.
-TEST_F(StartupTest, MessageBoxKeepsTheCardFromClicks) {
+// A message box opens in front of the card and keeps the whole program from input: a click
+// on the card's green leaves it open, and the card still goes on its tick. The system's own
+// handling of a click on the disabled card, a beep and the box flashing, goes on. A window of
+// another module on this thread, as an input method's, stays as it was.
+TEST_F(StartupTest, MessageBoxStandsInFrontAndKeepsTheCardFromClicks) {
     HWND inputMethod = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"候选", WS_POPUP, 0, 0, 60, 20,
                                        nullptr, nullptr, GetModuleHandleW(L"user32.dll"), nullptr);
     ShowWindow(inputMethod, SW_SHOWNA);
     bool openWhileBoxUp = false, cardEnabled = true, inputMethodEnabled = false;
+    bool boxInFront = false, hourglassOnError = true;
     MessageBoxWatcher watcher([&] {
+        HWND box = GetActiveWindow();
+        boxInFront = box != form->hwnd && Above(box, Card());
+        hourglassOnError = ShowsHourglass(Card(), HTERROR);
+        // Out of the way of the click on the card.
+        SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         RealClick(Card(), At(kGreenGround));
         openWhileBoxUp = CardOpen();
         cardEnabled = IsWindowEnabled(Card());
@@ -107,8 +116,11 @@ TEST_F(StartupTest, MessageBoxKeepsTheCardFromClicks) {
     EXPECT_TRUE(openWhileBoxUp);
     EXPECT_FALSE(cardEnabled);
     EXPECT_TRUE(inputMethodEnabled);
+    EXPECT_TRUE(boxInFront);
+    EXPECT_FALSE(hourglassOnError);
     ASSERT_TRUE(CardOpen());
     EXPECT_TRUE(IsWindowEnabled(Card()));
+    EXPECT_NE(GetWindowLongW(Card(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "top-most again";
     EXPECT_TRUE(PumpUntil([&] { return !CardOpen(); }, 3000, form->hwnd));
     EXPECT_LE(GetTickCount() - shownAt, 1600u);
 }
