@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Fails when the exe stops being a small, hardened, self-contained Windows 7+ program.
-# Usage: pe_check.sh EXE i686|x86_64
+# Usage: pe_check.sh EXE i686|x86_64 OBJECT...: the objects and archives of the program's own
+# code that went into EXE.
 set -euo pipefail
 exe=$1 arch=$2
+shift 2
 objdump=$arch-w64-mingw32-objdump
 headers=$("$objdump" -p "$exe")
 failed=0
@@ -47,12 +49,15 @@ if [ "$arch" = i686 ]; then
     [ -n "$imported" ] || fail "no imported functions found"
 fi
 
-# Windows 7 runs on processors without SSE2, or any SSE: the release keeps to plain i686
-# code, with no MMX or SSE register and no SSE instruction.
+# Windows 7 runs on processors without SSE2, or any SSE: the program's code keeps to plain
+# i686, with no MMX or SSE register and no SSE instruction. It is read in the objects, since
+# the linker puts exception tables into the exe's code section, where they would read as
+# instructions; the libraries linked with it are built for plain i686.
 if [ "$arch" = i686 ]; then
-    sse=$("$objdump" -d --no-show-raw-insn "$exe" |
+    [ $# -gt 0 ] || fail "no objects given to look for SSE instructions in"
+    sse=$("$objdump" -d --no-show-raw-insn "$@" |
           grep -cE '%x?mm[0-9]|\b(ldmxcsr|stmxcsr|[lsm]fence|prefetch[a-z0-9]*|movnti|emms)\b' || true)
-    [ "$sse" -eq 0 ] || fail "$sse instructions need MMX or SSE"
+    [ "$sse" -eq 0 ] || fail "$sse instructions of the program's own need MMX or SSE"
 fi
 
 size=$(stat -c %s "$exe")
