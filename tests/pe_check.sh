@@ -49,12 +49,11 @@ if [ "$arch" = i686 ]; then
     [ -n "$imported" ] || fail "no imported functions found"
 fi
 
-# Windows 7 runs on processors without SSE2, or any SSE: the program's code keeps to plain
-# i686, with no MMX or SSE register and no SSE instruction. It is read in the objects, since
-# the linker puts exception tables into the exe's code section, where they would read as
-# instructions; the libraries linked with it are built for plain i686.
+# Windows 7 runs on processors without SSE: the program's code uses no MMX or SSE register or
+# instruction. Its objects are read, since the exe's code section also holds exception tables;
+# the libraries linked with it are built for plain i686.
 if [ "$arch" = i686 ]; then
-    [ $# -gt 0 ] || fail "no objects given to look for SSE instructions in"
+    [ $# -gt 0 ] || fail "no objects to look for SSE instructions in"
     sse=$("$objdump" -d --no-show-raw-insn "$@" |
           grep -cE '%x?mm[0-9]|\b(ldmxcsr|stmxcsr|[lsm]fence|prefetch[a-z0-9]*|movnti|emms)\b' || true)
     [ "$sse" -eq 0 ] || fail "$sse instructions of the program's own need MMX or SSE"
