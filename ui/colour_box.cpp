@@ -68,7 +68,7 @@ LRESULT ColourBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && cursor != nullptr && cursor->Get() != nullptr) {
-                if (!ApplyScreenCursor(HTCLIENT)) {
+                if (!ApplyScreenCursor(lParam)) {
                     SetCursor(cursor->Get());
                 }
                 return TRUE;

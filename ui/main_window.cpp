@@ -330,7 +330,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_SETCURSOR:
-            if (ApplyScreenCursor(static_cast<short>(LOWORD(lParam)))) {
+            if (ApplyScreenCursor(lParam)) {
                 return TRUE;
             }
             break;

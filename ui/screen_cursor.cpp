@@ -27,8 +27,9 @@ void SetScreenCursor(ScreenCursor cursor) {
 
 // Over a window that a message box has disabled (HTERROR), the system's own handling beeps
 // at a click and flashes the box, hourglass or not.
-bool ApplyScreenCursor(int hitTest) {
-    if (current != ScreenCursor::Hourglass || hitTest == HTERROR) {
+bool ApplyScreenCursor(LPARAM setCursorParam) {
+    if (current != ScreenCursor::Hourglass ||
+        static_cast<short>(LOWORD(setCursorParam)) == HTERROR) {
         return false;
     }
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -202,7 +202,7 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             pressedOnSurface = false;
             return 0;
         case WM_SETCURSOR:
-            if (ApplyScreenCursor(static_cast<short>(LOWORD(lParam)))) {
+            if (ApplyScreenCursor(lParam)) {
                 return TRUE;
             }
             break;

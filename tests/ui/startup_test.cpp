@@ -173,8 +173,8 @@ LRESULT CALLBACK RefuseControl(int code, WPARAM wParam, LPARAM lParam) {
 
 // Windows then sends WM_DESTROY and WM_NCDESTROY to the window and its children; Wine sends
 // only WM_NCDESTROY, so the hook sends WM_DESTROY before it, as Windows does.
+std::set<HWND> destroyed;
 LRESULT CALLBACK DestroyAsWindowsDoes(int code, WPARAM wParam, LPARAM lParam) {
-    static std::set<HWND> destroyed;
     const auto* sent = reinterpret_cast<CWPSTRUCT*>(lParam);
     if (sent->message == WM_DESTROY) {
         destroyed.insert(sent->hwnd);
@@ -188,6 +188,7 @@ TEST(StartupFailure, CannotStartMessageStaysUp) {
     // 现在读阻值 of the main window, and the name on the card.
     for (int id : {kIdCommand2, kIdCardLabel1}) {
         refusedId = id;
+        destroyed.clear();
         HHOOK refuse = SetWindowsHookExW(WH_CBT, RefuseControl, nullptr, GetCurrentThreadId());
         HHOOK destroy =
             SetWindowsHookExW(WH_CALLWNDPROC, DestroyAsWindowsDoes, nullptr, GetCurrentThreadId());
