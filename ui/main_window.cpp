@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "control_ids.h"
@@ -43,12 +45,37 @@ constexpr ColourValue kNavy = 0x00800000;
 constexpr ColourValue kRed = 0x000000FF;
 constexpr ColourValue kBlue = 0x00FF0000;
 
-HWND CreateButton(HWND parent, int id, const wchar_t* caption, const Twips& rect, UINT dpi,
-                  HFONT font) {
+// Posted to the main window whenever a button gains or loses the focus.
+constexpr UINT kShowDefaultButton = WM_APP + 1;
+
+// The dialog manager restyles the buttons itself after it has moved the focus, so the look is
+// settled from the queue, once the focus has finished moving, however it moved.
+LRESULT CALLBACK ReportFocus(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                             DWORD_PTR form) noexcept {
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+        PostMessageW(reinterpret_cast<HWND>(form), kShowDefaultButton, 0, 0);
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(button, ReportFocus, id);
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
+HWND CreateButton(HWND form, HWND parent, int id, const wchar_t* caption, const Twips& rect,
+                  UINT dpi, HFONT font) {
     HWND button = CreateChild(parent, id, L"BUTTON", caption,
                               WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, rect, dpi);
+    if (button == nullptr ||
+        !SetWindowSubclass(button, ReportFocus, 0, reinterpret_cast<DWORD_PTR>(form))) {
+        return nullptr;
+    }
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return button;
+}
+
+// A control that Tab reaches.
+bool IsTabStop(HWND form, HWND control) {
+    return IsChild(form, control) && IsWindowVisible(control) && IsWindowEnabled(control) &&
+           (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
 struct ThreadWindowsDisabled {
@@ -163,9 +190,10 @@ bool MainWindow::CreateControls() {
     if (!made) {
         return false;
     }
-    Command2 =
-        CreateButton(Frame5.hwnd, kIdCommand2, L"现在读阻值", kCommand2Tw, dpi, fonts.text.Get());
-    Command1 = CreateButton(Frame5.hwnd, kIdCommand1, L"重来", kCommand1Tw, dpi, fonts.text.Get());
+    Command2 = CreateButton(hwnd, Frame5.hwnd, kIdCommand2, L"现在读阻值", kCommand2Tw, dpi,
+                            fonts.text.Get());
+    Command1 =
+        CreateButton(hwnd, Frame5.hwnd, kIdCommand1, L"重来", kCommand1Tw, dpi, fonts.text.Get());
     return Command1 != nullptr && Command2 != nullptr;
 }
 
@@ -242,6 +270,34 @@ void MainWindow::RestoreFocus() {
     SetFocus(IsChild(hwnd, focusToRestore) ? focusToRestore : Command2);
 }
 
+// Enter presses the focused button, so it, and only it, looks like the default; with the
+// focus on a swatch or a band neither does. While the focus is outside the window, in a
+// message box or another program, the look stays as it was.
+void MainWindow::ShowDefaultButton() {
+    HWND focus = GetFocus();
+    if (!IsChild(hwnd, focus)) {
+        return;
+    }
+    for (HWND button : {Command1, Command2}) {
+        const LONG look = button == focus ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) != look) {
+            SendMessageW(button, BM_SETSTYLE, static_cast<WPARAM>(look), TRUE);
+        }
+    }
+}
+
+// As a dialog answers WM_NEXTDLGCTL: the focus goes to the given control, or to the next or
+// previous one in tab order, but only ever to a control that Tab reaches.
+void MainWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
+    HWND focus = GetFocus();
+    HWND next = LOWORD(lParam) != 0
+                    ? reinterpret_cast<HWND>(wParam)
+                    : GetNextDlgTabItem(hwnd, IsChild(hwnd, focus) ? focus : nullptr, wParam != 0);
+    if (IsTabStop(hwnd, next)) {
+        SetFocus(next);
+    }
+}
+
 // A window activated while minimised takes the focus only when it is restored, and then
 // Windows gives it to the window itself, with WM_SETFOCUS.
 void MainWindow::OnActivate(WPARAM wParam) {
@@ -303,6 +359,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     Command2_Click();
                 }
             }
+            return 0;
+        case kShowDefaultButton:
+            ShowDefaultButton();
+            return 0;
+        case WM_NEXTDLGCTL:
+            MoveFocus(wParam, lParam);
             return 0;
         case DM_GETDEFID: {
             // Enter presses the focused button, as in a dialog.

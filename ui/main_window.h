@@ -45,6 +45,8 @@ private:
     void LoadHand();
     void SaveFocus();
     void RestoreFocus();
+    void ShowDefaultButton();
+    void MoveFocus(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
 
     void Picture1_Click(int code);
