@@ -156,10 +156,19 @@ void EnableNonClientDpiScaling(HWND hwnd) {
     }
 }
 
-// The suggested rectangle scales the title bar and borders with the rest, but only per-monitor
-// v2 (Windows 10 1703) scales them itself. On Windows 8.1 and early Windows 10 the client area
-// would come out several pixels off, so the frame is sized again from the borders the window
-// really has.
+LRESULT AnswerDpiScaledSize(HWND hwnd, WPARAM wParam, LPARAM lParam, int clientWidthTw,
+                            int clientHeightTw) {
+    const auto dpi = static_cast<UINT>(wParam);
+    *reinterpret_cast<SIZE*>(lParam) = FrameSize(
+        clientWidthTw, clientHeightTw, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
+        static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), dpi, dpi);
+    return TRUE;
+}
+
+// Since Windows 10 1703 the suggestion is the frame the window asked for. On Windows 8.1 and
+// early Windows 10 it scales the title bar and borders with the rest, though they do not
+// scale so, and the client area would come out several pixels off: the frame is sized again
+// from the borders the window really has.
 void TakeSuggestedPlace(HWND hwnd, const RECT& suggested, int clientWidthTw, int clientHeightTw,
                         UINT dpi) {
     if (IsIconic(hwnd)) {

@@ -33,6 +33,13 @@ void SizeToClientAndCentre(HWND hwnd, int clientWidthTw, int clientHeightTw, UIN
 // Asks Windows 10 1607 to scale a top-level window's title bar and borders with its DPI; for
 // WM_NCCREATE. Later systems do it anyway, earlier ones cannot.
 void EnableNonClientDpiScaling(HWND hwnd);
+// WM_GETDPISCALEDSIZE, which the headers give only to programs for Windows 10.
+inline constexpr UINT kWmGetDpiScaledSize = 0x02E4;
+// WM_GETDPISCALEDSIZE (Windows 10 1703 and later): the frame that holds the client area of the
+// given size at the new DPI, exactly, so that the place suggested next needs no correction.
+// Unanswered, Windows would scale the title bar and borders linearly with the rest.
+LRESULT AnswerDpiScaledSize(HWND hwnd, WPARAM wParam, LPARAM lParam, int clientWidthTw,
+                            int clientHeightTw);
 // The place the system suggests on a DPI change, with the frame that holds the client area
 // of the given size at the new DPI; for a minimised window, its restore placement.
 void TakeSuggestedPlace(HWND hwnd, const RECT& suggested, int clientWidthTw, int clientHeightTw,

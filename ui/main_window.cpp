@@ -343,6 +343,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Windows 10 1607 scales the title bar and borders for the DPI only when asked.
             EnableNonClientDpiScaling(hwnd);
             break;
+        case kWmGetDpiScaledSize:
+            return AnswerDpiScaledSize(hwnd, wParam, lParam, kClientWidthTw, kClientHeightTw);
         case WM_DPICHANGED:
             FollowDpiChange(hwnd, wParam, lParam, kClientWidthTw, kClientHeightTw,
                             [this](UINT newDpi) { RelayOut(newDpi); });

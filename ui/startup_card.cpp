@@ -161,6 +161,8 @@ LRESULT StartupCard::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             LoadPortrait();
             SizeToClientAndCentre(hwnd, kClientWidthTw, kClientHeightTw, dpi);
             return 0;
+        case kWmGetDpiScaledSize:
+            return AnswerDpiScaledSize(hwnd, wParam, lParam, kClientWidthTw, kClientHeightTw);
         case WM_DPICHANGED:
             FollowDpiChange(hwnd, wParam, lParam, kClientWidthTw, kClientHeightTw,
                             [this](UINT newDpi) { RelayOut(newDpi); });

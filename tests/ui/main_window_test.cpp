@@ -1,3 +1,7 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <functional>
 #include <map>
 #include <set>
@@ -115,6 +119,19 @@ int HandSize(HWND swatch) {
     return mask.bmWidth;
 }
 
+// Windows gives a window the title bar and borders of its new DPI, where Wine keeps those of
+// the system's: this gives it those of `border`, as Windows would.
+LRESULT CALLBACK WithBorders(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR border) {
+    if (message == WM_NCCALCSIZE && wParam) {
+        RECT& r = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+        const RECT& b = *reinterpret_cast<const RECT*>(border);
+        r = {r.left - b.left, r.top - b.top, r.right - b.right, r.bottom - b.bottom};
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
     EXPECT_EQ(HandSize(Swatch(3)), 32);
     Enter({kGold, 2, 0, 1});
@@ -165,6 +182,26 @@ TEST_F(MainWindowTest, DpiChangeScalesLayoutFontsAndTheHand) {
     expectClientAtItsPlace(144);
     EXPECT_EQ(ExpectLayout(*this, form->hwnd), at144);
 
+    // Windows 10 1703 first asks for the frame at the new DPI, then suggests a place of that
+    // size, which the window takes as it is, with the borders Windows then gives it.
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    RECT border{};
+    ASSERT_TRUE(
+        adjust(&border, static_cast<DWORD>(GetWindowLongW(form->hwnd, GWL_STYLE)), FALSE, 0, 144));
+    SIZE size{};
+    ASSERT_TRUE(
+        SendMessageW(form->hwnd, kWmGetDpiScaledSize, 144, reinterpret_cast<LPARAM>(&size)));
+    EXPECT_EQ(size.cx, 830 + border.right - border.left);
+    EXPECT_EQ(size.cy, 524 + border.bottom - border.top);
+    SetWindowSubclass(form->hwnd, WithBorders, 0, reinterpret_cast<DWORD_PTR>(&border));
+    RECT suggested{start.left, start.top, start.left + size.cx, start.top + size.cy}, frame;
+    SendMessageW(form->hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(form->hwnd, &frame);
+    EXPECT_EQ(frame, suggested) << "no second change of size";
+    RemoveWindowSubclass(form->hwnd, WithBorders, 0);
 }
 
 TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {

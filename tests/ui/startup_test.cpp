@@ -144,6 +144,10 @@ TEST_F(StartupTest, CardScreenshot) {
              card);
     ASSERT_EQ(card.width, Scaled(312));
     ASSERT_EQ(card.height, Scaled(169));
+    SIZE at144{};  // the frame at 144 DPI: the card has no borders
+    EXPECT_TRUE(SendMessageW(Card(), kWmGetDpiScaledSize, 144, reinterpret_cast<LPARAM>(&at144)));
+    EXPECT_EQ(at144.cx, Scaled(312, 144));
+    EXPECT_EQ(at144.cy, Scaled(169, 144));
     EXPECT_EQ(card.At(Scaled(300), Scaled(100)), RGB(0, 255, 0));
     EXPECT_EQ(card.At(Scaled(200), Scaled(8)), RGB(255, 128, 128)) << "outer frame";
     EXPECT_EQ(card.At(Scaled(200), Scaled(16)), RGB(255, 255, 192)) << "inner frame";
