@@ -120,6 +120,13 @@ SIZE FrameSize(int clientWidthTw, int clientHeightTw, DWORD style, DWORD exStyle
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// The same for a window, with its own styles.
+SIZE FrameSizeOf(HWND hwnd, int clientWidthTw, int clientHeightTw, UINT dpi, UINT frameDpi) {
+    return FrameSize(clientWidthTw, clientHeightTw,
+                     static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
+                     static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), dpi, frameDpi);
+}
+
 // A minimised window keeps its icon's place and comes back at its restore placement. That
 // placement takes the frame for the new DPI, with the borders that the system now gives the
 // window, and keeps its corner: the place suggested for a minimised window is its icon's.
@@ -128,9 +135,8 @@ void ResizeRestorePlacement(HWND hwnd, int clientWidthTw, int clientHeightTw, UI
     if (!GetWindowPlacement(hwnd, &placement)) {
         return;
     }
-    const auto [width, height] = FrameSize(
-        clientWidthTw, clientHeightTw, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
-        static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), dpi, DpiOfWindow(hwnd));
+    const auto [width, height] =
+        FrameSizeOf(hwnd, clientWidthTw, clientHeightTw, dpi, DpiOfWindow(hwnd));
     RECT& normal = placement.rcNormalPosition;
     normal.right = normal.left + width;
     normal.bottom = normal.top + height;
@@ -159,9 +165,7 @@ void EnableNonClientDpiScaling(HWND hwnd) {
 LRESULT AnswerDpiScaledSize(HWND hwnd, WPARAM wParam, LPARAM lParam, int clientWidthTw,
                             int clientHeightTw) {
     const auto dpi = static_cast<UINT>(wParam);
-    *reinterpret_cast<SIZE*>(lParam) = FrameSize(
-        clientWidthTw, clientHeightTw, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
-        static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), dpi, dpi);
+    *reinterpret_cast<SIZE*>(lParam) = FrameSizeOf(hwnd, clientWidthTw, clientHeightTw, dpi, dpi);
     return TRUE;
 }
 
