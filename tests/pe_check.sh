@@ -40,8 +40,13 @@ done < <(awk '/DLL Name:/ {print $3}' <<<"$headers")
 # Every function the release imports is one that Windows 7 SP1 is known to export.
 if [ "$arch" = i686 ]; then
     list=$(dirname "$0")/release_imports.txt
+    # Each import is a line of its DLL's table. binutils before 2.44 prints the address, the
+    # hint and the name; 2.44 prints the address, the ordinal (<none> for imports by name), the
+    # hint in hex and the name.
     imported=$(awk '/DLL Name:/ {dll = tolower($3)}
-                    dll && /^\t[0-9a-f]+\t +[0-9]+ +[^ ]+$/ {print dll "!" $3}' <<<"$headers" | sort -u)
+                    dll && (/^\t[0-9a-f]+\t +[0-9]+ +[^ ]+$/ ||
+                            /^\t[0-9a-f]+ +(<none>|[0-9]+) +[0-9a-f]+ +[^ ]+$/) {print dll "!" $NF}' \
+               <<<"$headers" | sort -u)
     while read -r entry; do
         grep -qxF "$entry" "$list" ||
             fail "imports $entry, which is not in tests/release_imports.txt: check that Windows 7 SP1 exports it, then add it there"
