@@ -9,7 +9,10 @@ sums=()
 for copy in first "second copy, elsewhere"; do
     dir="$work/$copy"
     mkdir -p "$dir"
-    (cd "$source" && git ls-files -z | xargs -0 cp --parents -t "$dir")
+    # The whole tree but build output and version control, so that a clone and an unpacked
+    # archive are copied alike, without git.
+    tar -C "$source" --exclude=./build --exclude=./.git --exclude=__pycache__ -cf - . |
+        tar -C "$dir" -xf -
     (cd "$dir" && cmake --preset "$preset" -DKORVALO_TESTS=OFF >/dev/null &&
         cmake --build --preset "$preset" --target Korvalo >/dev/null)
     sums+=("$(sha256sum "$dir/build/$preset/Korvalo.exe" | cut -d' ' -f1)")
