@@ -15,3 +15,26 @@ out=$(PATH="$stub:$PATH" "$deps" 2>&1) && exit 1
 grep -q 'Mirror sync' <<<"$out" && tail -n 1 <<<"$out" |
     grep -q '^scripts/deps stopped: updating the package lists .*run scripts/deps again' ||
     { echo "$out"; exit 1; }
+
+# qemu-user comes from the system's own suite where it offers version 10 (Debian 13), from
+# bookworm-backports where the apt sources have a bookworm archive (Debian 12), else nowhere.
+printf '#!/bin/sh\necho "apt-get $*"\n' >"$stub/apt-get"
+printf '#!/bin/sh\nprintf "qemu-user:\\n  Installed: (none)\\n  Candidate: %%s\\n" "$CANDIDATE"\n' \
+    >"$stub/apt-cache"
+chmod +x "$stub"/*
+while read -r candidate archive last; do
+    out=$(
+        export PATH="$stub:$PATH" CANDIDATE="$candidate"
+        source "$deps"
+        debian_mirror() { [ "$archive" = - ] || echo "$archive"; }
+        backports_list=$stub/backports.sources
+        install_qemu 2>&1
+    ) || true
+    [ "$(tail -n 1 <<<"$out")" = "$last" ] || { echo "$candidate $archive:"; echo "$out"; exit 1; }
+done <<'ROWS'
+1:10.0.13+ds-0+deb13u1 - apt-get install -y -q --no-install-recommends qemu-user
+1:7.2+dfsg-7+deb12u18 http://mirror.invalid/debian apt-get install -y -q --no-install-recommends -t bookworm-backports qemu-user
+(none) - qemu-user 10 is in neither this system's suites nor a Debian bookworm archive of the apt sources: install qemu-user 10 or later, then run scripts/deps again.
+ROWS
+grep -qx "URIs: http://mirror.invalid/debian" "$stub/backports.sources" ||
+    { echo "no bookworm-backports source was written"; exit 1; }
