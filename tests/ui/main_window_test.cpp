@@ -240,7 +240,6 @@ TEST_F(MainWindowReadingTest, MessageBoxesChangeNothingElse) {
 
 TEST_F(MainWindowReadingTest, DoubleClickEntersOneBand) {
     RealClick(Swatch(6), {14, 26}, 2);
-    Pump(20, form->hwnd);
     EXPECT_EQ(State().bands, (std::vector<std::wstring>{L"蓝", L"-", L"-", L"-", L"-"}));
 }
 

@@ -193,17 +193,14 @@ TEST(StartupFailure, CannotStartMessageStaysUp) {
     for (int id : {kIdCommand2, kIdCardLabel1}) {
         refusedId = id;
         destroyed.clear();
-        HHOOK refuse = SetWindowsHookExW(WH_CBT, RefuseControl, nullptr, GetCurrentThreadId());
-        HHOOK destroy =
-            SetWindowsHookExW(WH_CALLWNDPROC, DestroyAsWindowsDoes, nullptr, GetCurrentThreadId());
+        const ThreadHook refuse = HookThread(WH_CBT, RefuseControl);
+        const ThreadHook destroy = HookThread(WH_CALLWNDPROC, DestroyAsWindowsDoes);
         MessageBoxWatcher watcher;
         {
             Program program(GetModuleHandleW(nullptr));
             EXPECT_FALSE(program.Start(SW_SHOW)) << id;
             EXPECT_FALSE(TakeQuit()) << id;
         }
-        UnhookWindowsHookEx(destroy);
-        UnhookWindowsHookEx(refuse);
         ASSERT_EQ(watcher.seen.size(), 1u) << id;
         EXPECT_EQ(watcher.seen[0].text, L"程序无法启动：无法创建窗口。") << id;
         TakeQuit();

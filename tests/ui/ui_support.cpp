@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include <gtest/gtest.h>
+
 namespace {
 
 MessageBoxWatcher* activeWatcher = nullptr;
@@ -174,21 +176,28 @@ void DoubleClick(HWND target) {
 
 namespace {
 
-void SendButtons(std::initializer_list<DWORD> flags) {
+// Buttons this thread takes, those a disabled window drops too; another thread's are not seen.
+size_t buttonsTaken = 0;
+LRESULT CALLBACK CountButtons(int code, WPARAM message, LPARAM lParam) {
+    buttonsTaken += code == HC_ACTION && message != WM_MOUSEMOVE && message != WM_NCMOUSEMOVE;
+    return CallNextHookEx(nullptr, code, message, lParam);
+}
+
+void SendButtons(HWND window, std::initializer_list<DWORD> flags) {
     std::vector<INPUT> inputs;
     for (DWORD flag : flags) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flag;
-        inputs.push_back(input);
+        inputs.push_back({INPUT_MOUSE, {.mi{.dwFlags = flag}}});
     }
+    const ThreadHook count = HookThread(WH_MOUSE, CountButtons);
+    buttonsTaken = 0;
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    const bool ours = GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+    EXPECT_EQ(PumpUntil([&] { return buttonsTaken == inputs.size(); }, ours ? 5000 : 100), ours);
 }
 
 void MoveTo(HWND window, POINT at) {
     ClientToScreen(window, &at);
     SetCursorPos(at.x, at.y);
-    Pump(20);
 }
 
 }  // namespace
@@ -196,18 +205,15 @@ void MoveTo(HWND window, POINT at) {
 void RealClick(HWND window, POINT at, int clicks) {
     MoveTo(window, at);
     for (int i = 0; i < clicks; ++i) {
-        SendButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+        SendButtons(window, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
     }
-    Pump(100);
 }
 
 void RealDrag(HWND window, POINT from, POINT to) {
     MoveTo(window, from);
-    SendButtons({MOUSEEVENTF_LEFTDOWN});
-    Pump(50);
+    SendButtons(window, {MOUSEEVENTF_LEFTDOWN});
     MoveTo(window, to);
-    SendButtons({MOUSEEVENTF_LEFTUP});
-    Pump(100);
+    SendButtons(window, {MOUSEEVENTF_LEFTUP});
 }
 
 void RealKey(WORD virtualKey) {
@@ -299,12 +305,10 @@ SeenMessageBox ReadMessageBox(HWND box) {
 }
 
 MessageBoxWatcher::MessageBoxWatcher(std::function<void()> whileOpen)
-    : whileOpen(std::move(whileOpen)),
-      hook(SetWindowsHookExW(WH_CBT, AnswerBox, nullptr, GetCurrentThreadId())) {
+    : whileOpen(std::move(whileOpen)), hook(HookThread(WH_CBT, AnswerBox)) {
     activeWatcher = this;
 }
 
 MessageBoxWatcher::~MessageBoxWatcher() {
-    UnhookWindowsHookEx(hook);
     activeWatcher = nullptr;
 }

@@ -3,8 +3,15 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+// A hook on this thread's messages, removed when it goes.
+using ThreadHook = std::unique_ptr<std::remove_pointer_t<HHOOK>, decltype(&UnhookWindowsHookEx)>;
+inline ThreadHook HookThread(int type, HOOKPROC proc) {
+    return {SetWindowsHookExW(type, proc, nullptr, GetCurrentThreadId()), UnhookWindowsHookEx};
+}
 
 // Dispatches this thread's messages for the given time, through the dialog manager of
 // `dialog` when one is given, as the program's own loop does.
@@ -32,7 +39,7 @@ std::vector<SIZE> TextExtents(HWND control, const std::vector<std::wstring>& tex
 void Click(HWND target, POINT at = {-1, -1});
 void DoubleClick(HWND target);
 // The same through the system's input queue, at points in `window`'s client area: one click
-// or several in quick succession, and a press at one point released at another.
+// or several in quick succession, or a drag. A window of this thread has handled them on return.
 void RealClick(HWND window, POINT at, int clicks = 1);
 void RealDrag(HWND window, POINT from, POINT to);
 // A key pressed and released through the system's input queue.
@@ -61,11 +68,9 @@ public:
     // With `whileOpen`, each box first stays up while that runs.
     explicit MessageBoxWatcher(std::function<void()> whileOpen = {});
     ~MessageBoxWatcher();
-    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
-    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
     std::vector<SeenMessageBox> seen;
     std::function<void()> whileOpen;
 
 private:
-    HHOOK hook;
+    ThreadHook hook;
 };
